@@ -1,0 +1,151 @@
+#include "app/widgets/App.h"
+
+#include "app/widgets/AboutBox.h"
+#include "app/widgets/LogWindow.h"
+#include "app/widgets/MenuBar1.h"
+#include "app/widgets/SkillBrowser.h"
+#include "store/ResourceFolder.h"
+#include "wizard/Main.h"
+#include "wizard/widgets/MainWindow.h"
+
+#include <QAction>
+#include <QFont>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+
+#include <functional>
+
+App::App(int& argc, char** argv) : QApplication(argc, argv)
+{
+    setApplicationName(QStringLiteral("Corvantis"));
+    setApplicationVersion(QStringLiteral("%1.%2").arg(CORVANTIS_VERSION_MAJOR).arg(CORVANTIS_VERSION_MINOR));
+    // A compact sans-serif, so that the captions fit the layout's boxes.
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(12);
+    setFont(font);
+    resources_ = GetResourceFolder(applicationFilePath());
+}
+
+App::~App()
+{
+    window_.reset();
+}
+
+void App::start()
+{
+    window_ = std::make_unique<MainWindow>(dice_);
+    window_->main().Event_Open(resources_);
+    shell_ = std::make_unique<Shell>(window_->main(), this);
+    buildMenuBar();
+    window_->show();
+}
+
+void App::buildMenuBar()
+{
+    // What each item does; items not listed belong to later features.
+    const QHash<QString, std::function<bool()>> handlers = {
+        {"AboutMenuItem", [this] { return _AboutMenuItem_Action(); }},
+        {"ShowLogMenuItem", [this] { return _ShowLogMenuItem_Action(); }},
+        {"FilePrintMenuItem", [this] { return _FilePrintMenuItem_Action(); }},
+        {"FilePageSetupMenuItem", [this] { return _FilePageSetupMenuItem_Action(); }},
+        {"ShowSkillsMenuItem", [this] { return _ShowSkillsMenuItem_Action(); }},
+        {"FileOpenMenuItem", [this] { return _FileOpenMenuItem_Action(); }},
+        {"FileSaveMenuItem", [this] { return _FileSaveMenuItem_Action(); }},
+        {"FileQuit", [this] { return window_->close(); }},
+    };
+    // The Edit items act on whichever text field has the keyboard focus.
+    const QHash<QString, std::function<void(QLineEdit*)>> editing = {
+        {"EditUndo", &QLineEdit::undo},   {"EditCut", &QLineEdit::cut},
+        {"EditCopy", &QLineEdit::copy},   {"EditPaste", &QLineEdit::paste},
+        {"EditClear", &QLineEdit::del},   {"EditSelectAll", &QLineEdit::selectAll},
+    };
+
+    QMenuBar* bar = window_->menuBar();
+    QHash<QString, QMenu*> menus;
+    int count = 0;
+    const MenuItemSpec* items = menuBar1Items(&count);
+    for (int i = 0; i < count; ++i) {
+        const MenuItemSpec& item = items[i];
+        QMenu*& menu = menus[QLatin1String(item.menu)];
+        if (menu == nullptr) {
+            menu = bar->addMenu(QString::fromUtf8(item.menuText));
+            menu->setObjectName(QLatin1String(item.menu));
+        }
+        if (item.name == nullptr) {
+            menu->addSeparator();
+            continue;
+        }
+        const QString name = QLatin1String(item.name);
+        QAction* action = menu->addAction(QString::fromUtf8(item.text));
+        action->setObjectName(name);
+        action->setShortcut(item.shortcut);
+        items_.insert(name, action);
+        if (const auto handler = handlers.value(name)) {
+            connect(action, &QAction::triggered, this, [this, handler] { window_->main().action([&] { handler(); }); });
+        } else if (const auto edit = editing.value(name)) {
+            connect(action, &QAction::triggered, this, [edit] {
+                if (auto* field = qobject_cast<QLineEdit*>(QApplication::focusWidget()))
+                    edit(field);
+            });
+        }
+    }
+    menuTextsChanged();
+}
+
+void App::menuTextsChanged()
+{
+    if (QAction* log = items_.value(QStringLiteral("ShowLogMenuItem")))
+        log->setText(shell_->showLogText());
+    if (QAction* skills = items_.value(QStringLiteral("ShowSkillsMenuItem")))
+        skills->setText(shell_->showSkillsText());
+}
+
+void App::placeBesideMainWindow(QWidget* window)
+{
+    const QRect frame = window_->frameGeometry();
+    window->move(frame.right() + 8, frame.top());
+}
+
+LogWindow& App::logWindow()
+{
+    if (log_ == nullptr) {
+        log_ = new LogWindow(window_->main().log(), window_.get());
+        connect(log_, &LogWindow::closed, this, [this] { shell_->logWindowClosed(); });
+        placeBesideMainWindow(log_);
+    }
+    return *log_;
+}
+
+void App::setLogWindowVisible(bool visible)
+{
+    logWindow().setVisible(visible);
+}
+
+void App::setSkillsWindowVisible(bool visible)
+{
+    if (skills_ == nullptr) {
+        skills_ = new SkillBrowser(window_.get());
+        connect(skills_, &SkillBrowser::closed, this, [this] { shell_->skillsWindowClosed(); });
+    }
+    skills_->setVisible(visible);
+    if (visible)
+        skills_->raise();
+}
+
+void App::showAboutBox()
+{
+    if (about_ == nullptr)
+        about_ = new AboutBox(resources_, window_.get());
+    about_->show();
+    about_->raise();
+}
+
+bool App::_AboutMenuItem_Action() { return shell_->_AboutMenuItem_Action(); }
+bool App::_ShowLogMenuItem_Action() { return shell_->_ShowLogMenuItem_Action(); }
+bool App::_ShowSkillsMenuItem_Action() { return shell_->_ShowSkillsMenuItem_Action(); }
+// Files and printing come with the character file and the printed sheet.
+bool App::_FilePrintMenuItem_Action() { return true; }
+bool App::_FilePageSetupMenuItem_Action() { return true; }
+bool App::_FileOpenMenuItem_Action() { return true; }
+bool App::_FileSaveMenuItem_Action() { return true; }

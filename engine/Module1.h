@@ -1,0 +1,58 @@
+#pragma once
+// The rules engine: the operations the wizard's pages call, the generation
+// flags they share, and the dice. Operations never raise errors: a database
+// failure has been reported by the store, and the operation carries on or
+// stops as its rule says.
+
+#include "engine/Dice.h"
+#include "engine/EngineView.h"
+#include "engine/GenerationFlags.h"
+
+#include <QString>
+
+class CharacterStore;
+class RuleDatabase;
+
+class Module1 {
+public:
+    Module1(CharacterStore& store, RuleDatabase& rules, Dice& dice, EngineView& view)
+        : store_(store), rules_(rules), dice_(dice), view_(view)
+    {
+    }
+
+    CharacterStore& store() { return store_; }
+    RuleDatabase& rules() { return rules_; }
+    Dice& dice() { return dice_; }
+    EngineView& view() { return view_; }
+    GenerationFlags flags;
+
+    // Dice, characteristics, noble titles and the log.
+    int Roll1Die() { return dice_.roll(); }
+    int Roll2Dice();
+    static QString Hx(int value);
+    // Raises the characteristic named by the 4th to 6th characters of a table
+    // entry such as "+1 Str" by one, up to 15.
+    void IncAttribute(const QString& entry);
+    // Lowers "Str", "Dex", "End" or "Int" by one, down to 0 (aging).
+    void DecAttribute(const QString& key);
+    void SetNobility(Sex sex);
+    void AddToLog(const QString& line);
+
+    // Terms, aging and rank.
+    void SetTerm(int term, int assignment);
+    void IncAge();
+    void IncRank();
+
+    // List operations with a rule attached.
+    void AddSkill(const QString& name);
+    void AddBenefit(const QString& name);
+    void CheckSkillLimit();
+
+private:
+    void stepCharacteristic(const QString& key, int delta, const char* logFormat);
+
+    CharacterStore& store_;
+    RuleDatabase& rules_;
+    Dice& dice_;
+    EngineView& view_;
+};

@@ -1,0 +1,128 @@
+// corvantis-play: plays the wizard headless from a script.
+//   corvantis-play [--seed N] [--resources DIR] SCRIPT   (SCRIPT a file, or -)
+// Exit status: 0 the script ran to its end, 2 wrong arguments, 3 a script
+// error (line and reason on standard error, after the lines before it ran).
+#include "app/Shell.h"
+#include "play/PlayHost.h"
+#include "play/Script.h"
+#include "store/ResourceFolder.h"
+#include "wizard/Main.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <optional>
+
+namespace {
+
+int usage(const char* reason)
+{
+    std::fprintf(stderr, "corvantis-play: %s\nusage: corvantis-play [--seed N] [--resources DIR] SCRIPT\n", reason);
+    return 2;
+}
+
+struct Arguments {
+    std::optional<quint64> seed;
+    QString resources;
+    QString script;
+};
+
+std::optional<Arguments> parse(const QStringList& args, const char** reason)
+{
+    Arguments parsed;
+    for (qsizetype i = 1; i < args.size(); ++i) {
+        const QString& arg = args[i];
+        if (arg == QLatin1String("--seed") || arg == QLatin1String("--resources")) {
+            if (i + 1 >= args.size()) {
+                *reason = "an option lacks its value";
+                return std::nullopt;
+            }
+            const QString value = args[++i];
+            if (arg == QLatin1String("--seed")) {
+                bool ok = false;
+                parsed.seed = value.toULongLong(&ok);
+                if (!ok) {
+                    *reason = "--seed takes a non-negative integer";
+                    return std::nullopt;
+                }
+            } else {
+                parsed.resources = value;
+            }
+        } else if (arg.startsWith(QLatin1String("--"))) {
+            *reason = "unknown option";
+            return std::nullopt;
+        } else if (parsed.script.isEmpty()) {
+            parsed.script = arg;
+        } else {
+            *reason = "only one script";
+            return std::nullopt;
+        }
+    }
+    if (parsed.script.isEmpty()) {
+        *reason = "no script given";
+        return std::nullopt;
+    }
+    return parsed;
+}
+
+std::optional<QByteArray> readScript(const QString& name)
+{
+    QFile file;
+    const bool opened = name == QLatin1String("-") ? file.open(stdin, QIODevice::ReadOnly)
+                                                   : (file.setFileName(name), file.open(QIODevice::ReadOnly));
+    if (!opened)
+        return std::nullopt;
+    return file.readAll();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    const char* reason = "";
+    const auto args = parse(QCoreApplication::arguments(), &reason);
+    if (!args)
+        return usage(reason);
+    const auto text = readScript(args->script);
+    if (!text) {
+        std::fprintf(stderr, "corvantis-play: cannot read %s\n", qPrintable(args->script));
+        return 2;
+    }
+
+    const QString resources = args->resources.isEmpty() ? GetResourceFolder(QCoreApplication::applicationFilePath())
+                                                        : QDir(args->resources).absolutePath();
+    // Work on a private copy of the character database, so that a run never
+    // touches the application's character or another run's.
+    QTemporaryDir work;
+    if (!work.isValid()) {
+        std::fprintf(stderr, "corvantis-play: cannot make a temporary folder\n");
+        return 2;
+    }
+    QFile::copy(QDir(resources).filePath(QStringLiteral("chardata.rsd")), work.filePath(QStringLiteral("chardata.rsd")));
+    QFile(work.filePath(QStringLiteral("chardata.rsd"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+
+    Dice dice;
+    if (args->seed)
+        dice.reseed(*args->seed);
+    PlayHost host;
+    Main main(dice, host);
+    main.Event_Open(resources);
+    main.store().setFile(work.filePath(QStringLiteral("chardata.rsd")));
+    Shell shell(main);
+
+    Script script(main, shell, host, [](const QByteArray& line) {
+        std::fwrite(line.constData(), 1, static_cast<size_t>(line.size()), stdout);
+        std::fputc('\n', stdout);
+        std::fflush(stdout);
+    });
+    const QString source = QString::fromUtf8(*text);
+    if (const auto error = script.run(source.split(QLatin1Char('\n')))) {
+        std::fprintf(stderr, "corvantis-play: line %d: %s\n", error->line, qPrintable(error->reason));
+        return 3;
+    }
+    return 0;
+}

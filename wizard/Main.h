@@ -1,0 +1,91 @@
+#pragma once
+// The main window's logic: the header, the page panel and every page
+// handler, without a widget. The window application mirrors its Form and
+// LogModel into widgets and forwards the user's clicks here; the headless
+// driver does the same from a script. Both therefore run the same handlers.
+
+#include "engine/EngineView.h"
+#include "engine/Module1.h"
+#include "rules/RuleDatabase.h"
+#include "store/CharacterStore.h"
+#include "store/DatabaseErrorSink.h"
+#include "wizard/Form.h"
+#include "wizard/LogModel.h"
+
+#include <QHash>
+#include <QStringList>
+
+#include <functional>
+
+class Host;
+
+class Main : public EngineView, public DatabaseErrorSink {
+public:
+    Main(Dice& dice, Host& host);
+    Main(const Main&) = delete;
+    Main& operator=(const Main&) = delete;
+    ~Main() override;
+
+    Form& form() { return form_; }
+    LogModel& log() { return log_; }
+    Module1& engine() { return engine_; }
+    CharacterStore& store() { return store_; }
+    RuleDatabase& rules() { return rules_; }
+
+    // Window opening: locates the two databases in the resource folder.
+    void Event_Open(const QString& resourceFolder);
+    // Window closing: resets the character store.
+    void Event_Close();
+    void ResetData();
+
+    // What a user can do. Each call is one user action: the database errors
+    // it raises are shown together when it ends. A control that is disabled,
+    // hidden or not on the shown page cannot be used (usable() says so).
+    bool usable(const Control& control) const;
+    void type(const QString& name, const QString& text);
+    void select(const QString& name, int index);
+    void check(const QString& name, bool on);
+    void popup(const QString& name, int item);
+    void press(const QString& name);
+    // The shown page's Continue button, or nullptr (page 5, page 14).
+    Control* continueButton();
+
+    // EngineView, for the engine.
+    void setHeaderText(HeaderField field, const QString& text) override;
+    Sex selectedSex() const override;
+    int homeTechLevel() const override;
+    void appendLog(const QString& line) override;
+    void boldLastLogLine() override;
+    void setPage(int page) override;
+
+    // DatabaseErrorSink, for the store and the rule database.
+    void databaseError(int code, const QString& message) override;
+
+    // Runs f as one user action (nested calls join the outer action).
+    void action(const std::function<void()>& f);
+
+private:
+    void PagePanel1_Change();
+    void UPPButton_Action();
+    // Page handlers, one file a page: entry logic and control handlers.
+    void registerEnlistment();
+    void EnterEnlistment();
+
+    void flushMessages();
+
+    Dice& dice_;
+    Host& host_;
+    Form form_;
+    LogModel log_;
+    CharacterStore store_;
+    RuleDatabase rules_;
+    Module1 engine_;
+
+    QHash<QString, std::function<void()>> pressHandlers_;
+    QHash<QString, std::function<void(int)>> selectHandlers_;
+    QHash<QString, std::function<void(bool)>> checkHandlers_;
+    QHash<int, std::function<void()>> entryLogic_;
+
+    int actionDepth_ = 0;
+    QStringList pendingErrors_;
+};

@@ -1,0 +1,91 @@
+// The pages of the wizard: each page's placard and the controls on it.
+#include "wizard/layout/ControlSpec.h"
+
+#include "wizard/Form.h"
+
+#include <array>
+
+using K = ControlKind;
+
+namespace {
+
+// Every page but page 5 holds one placard; the page's controls lie on it.
+#define PLACARD(name) {name, -1, K::Placard, 18, 220, 566, 279, ""}
+#define CONTINUE(name, enabled) {name, -1, K::PushButton, 498, 464, 74, 20, "Continue", enabled}
+
+const std::vector<ControlSpec> enlistment = {
+    {"NavyPlacard", -1, K::Placard, 18, 220, 566, 279, "", true, false, "", false},
+    {"ServiceLabel", -1, K::Heading, 228, 220, 150, 20, "Select Naval Service"},
+    {"ServiceRadioButton", 0, K::RadioButton, 133, 252, 100, 20, "Imperial", true, true},
+    {"ServiceRadioButton", 1, K::RadioButton, 250, 252, 100, 20, "Subsector"},
+    {"ServiceRadioButton", 2, K::RadioButton, 367, 252, 100, 20, "Planetary"},
+    {"ServiceImperialLabel", -1, K::Label, 135, 281, 100, 20, "Enlistment 9+"},
+    {"ServiceSubsectorLabel", -1, K::Label, 252, 281, 100, 20, "Enlistment 8+"},
+    {"ServicePlanetaryLabel", -1, K::Label, 369, 281, 100, 20, "Enlistment 7+"},
+    {"ServiceDMLabel", -1, K::Label, 168, 313, 280, 20, "DM +1 if Intelligence 8+, DM +2 if Education 9+"},
+    CONTINUE("ServiceButton", false),
+};
+
+const std::vector<ControlSpec> academy = {
+    PLACARD("NAPlacard"),
+    {"NALabel", -1, K::Heading, 48, 220, 504, 20,
+     "Select Naval Academy (Soc 8+), College (with or without NOTC), or Enlistment"},
+    {"NARadioButton", 0, K::RadioButton, 38, 252, 131, 20, "Naval Academy"},
+    {"NARadioButton", 1, K::RadioButton, 248, 252, 72, 20, "College"},
+    {"NARadioButton", 2, K::RadioButton, 469, 252, 89, 20, "Enlistment"},
+    {"NALabel1", -1, K::Label, 33, 284, 62, 53, "Admission\nSuccess\nEducation\nHonors"},
+    {"NALabel2", -1, K::Label, 97, 284, 29, 53, "10+\n9+\n1D-3\n9+"},
+    {"NALabel3", -1, K::Label, 133, 284, 97, 53, "DM +2 if Soc 10+\nDM +2 if Int 8+\nDM +1 if Int 9+\nDM +1 if Int 9+"},
+    {"CollegeLabel1", -1, K::Label, 244, 284, 62, 64, "Admission\nSuccess\nNOTC\nEducation\nHonors"},
+    {"CollegeLabel2", -1, K::Label, 308, 284, 29, 64, "9+\n7+\n8+\n1D-2\n10+"},
+    {"CollegeLabel3", -1, K::Label, 345, 284, 97, 64,
+     "DM +2 if Edu 9+\nDM +2 if Int 8+\nDM +1 if Soc 10+\nDM +1 if Int 9+\nDM +1 if Edu 10+"},
+    {"NACheckBox", -1, K::CheckBox, 242, 360, 223, 20, "Apply for Naval Officer Training Corps"},
+    CONTINUE("NAButton", false),
+};
+
+const std::vector<ControlSpec> honours = {
+    PLACARD("HonorsPlacard"),
+    {"HonorsLabel", -1, K::Heading, 48, 220, 504, 20, "Honors Options: Select Medical School, Flight School, or Neither"},
+    {"HonorsRadioButton", 0, K::RadioButton, 38, 252, 131, 20, "Medical School"},
+    {"HonorsRadioButton", 1, K::RadioButton, 248, 252, 110, 20, "Flight School"},
+    {"HonorsRadioButton", 2, K::RadioButton, 469, 252, 89, 20, "Neither"},
+    {"HonorsLabel1", -1, K::Label, 33, 284, 62, 53, "Admission\nSuccess\nHonors"},
+    {"HonorsLabel2", -1, K::Label, 97, 284, 29, 53, "9+\n8+\n11+"},
+    {"HonorsLabel3", -1, K::Label, 133, 284, 97, 53, "DM +2 if Edu 10+\nDM +2 if Int 9+\nDM +1 if Edu 11+"},
+    {"HonorsLabel4", -1, K::Label, 244, 284, 62, 64, "Admission\nSuccess"},
+    {"HonorsLabel5", -1, K::Label, 308, 284, 29, 64, "9+\n7+"},
+    {"HonorsLabel6", -1, K::Label, 345, 284, 97, 64, "DM +1 if Dex 9+\nDM +1 if Int 8+"},
+    CONTINUE("HonorsButton", false),
+};
+
+// Pages whose controls come with their own steps of the sequence: for now
+// only their placards.
+const std::vector<ControlSpec> branchSoc = {PLACARD("BranchSocPlacard")};
+const std::vector<ControlSpec> branchDM = {PLACARD("GAPlacard")};
+const std::vector<ControlSpec> assignment = {};
+const std::vector<ControlSpec> officer = {PLACARD("OfficerPlacard")};
+const std::vector<ControlSpec> command = {PLACARD("CommandPlacard")};
+const std::vector<ControlSpec> specialDuty = {PLACARD("SpecialDutyPlacard")};
+const std::vector<ControlSpec> branchXT = {PLACARD("BranchXTPlacard")};
+const std::vector<ControlSpec> reenlist = {PLACARD("ReenlistPlacard")};
+const std::vector<ControlSpec> specialist = {PLACARD("SpecialistPlacard")};
+const std::vector<ControlSpec> branchOCS = {PLACARD("BranchOCSPlacard")};
+const std::vector<ControlSpec> aide = {PLACARD("AidePlacard")};
+const std::vector<ControlSpec> finalPage = {PLACARD("FinalPlacard")};
+const std::vector<ControlSpec> survival = {PLACARD("SurvivalPlacard")};
+const std::vector<ControlSpec> skill = {PLACARD("SkillPlacard")};
+const std::vector<ControlSpec> muster = {PLACARD("MusterPlacard")};
+
+const std::array<const std::vector<ControlSpec>*, Form::PageCount> pages = {
+    &enlistment, &academy, &honours, &branchSoc, &branchDM, &assignment,
+    &officer,    &command, &specialDuty, &branchXT, &reenlist, &specialist,
+    &branchOCS,  &aide,    &finalPage, &survival, &skill,    &muster,
+};
+
+} // namespace
+
+const std::vector<ControlSpec>& pageLayout(int page)
+{
+    return *pages.at(static_cast<size_t>(page));
+}

@@ -1,0 +1,253 @@
+#include "wizard/widgets/MainWindow.h"
+
+#include "wizard/Main.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QShortcut>
+#include <QStackedWidget>
+
+namespace {
+
+// The page panel's place in the window; page controls are laid out in
+// window coordinates.
+const QRect PagePanel(10, 211, 580, 297);
+
+// Multi-line labels hold up to five lines in 64 pixels.
+void useSmallFont(QWidget* widget)
+{
+    QFont font = widget->font();
+    font.setPixelSize(11);
+    widget->setFont(font);
+}
+
+} // namespace
+
+MainWindow::MainWindow(Dice& dice)
+    : main_(std::make_unique<Main>(dice, *this))
+{
+    setWindowTitle(QStringLiteral("Corvantis"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint |
+                   Qt::WindowMinimizeButtonHint);
+
+    auto* central = new QWidget(this);
+    central->setFixedSize(600, 518);
+    setCentralWidget(central);
+
+    pages_ = new QStackedWidget(central);
+    pages_->setGeometry(PagePanel);
+    QWidget* pageWidgets[Form::PageCount];
+    for (int page = 0; page < Form::PageCount; ++page) {
+        pageWidgets[page] = new QWidget;
+        pages_->addWidget(pageWidgets[page]);
+    }
+
+    // Header controls sit on the window; page controls on their page's
+    // placard, which hides them with it.
+    Form& form = main_->form();
+    QWidget* placardWidget = nullptr;
+    QPoint placardOrigin;
+    int placardPage = -2;
+    for (const auto& owned : form.controls()) {
+        Control& control = *owned;
+        if (control.page() < 0) {
+            makeWidget(control, central, QPoint(0, 0));
+            continue;
+        }
+        if (control.page() != placardPage) {
+            placardPage = control.page();
+            placardWidget = pageWidgets[placardPage];
+            placardOrigin = PagePanel.topLeft();
+        }
+        QWidget* widget = makeWidget(control, placardWidget, placardOrigin);
+        if (control.kind() == ControlKind::Placard) {
+            placardOrigin = control.geometry().topLeft();
+            placardWidget = widget;
+        }
+    }
+
+    connect(&form, &Form::controlChanged, this, [this](const Control& control) { mirror(control); });
+    connect(&form, &Form::pageChanged, pages_, &QStackedWidget::setCurrentIndex);
+
+    // Return presses the shown page's Continue button, the default button.
+    for (auto key : {Qt::Key_Return, Qt::Key_Enter})
+        connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &MainWindow::pressDefault);
+    setFixedSize(sizeHint());
+}
+
+MainWindow::~MainWindow() = default;
+
+QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin)
+{
+    QWidget* widget = nullptr;
+    switch (control.kind()) {
+    case ControlKind::Label:
+    case ControlKind::Heading: {
+        auto* label = new QLabel(parent);
+        label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        if (control.kind() == ControlKind::Heading) {
+            QFont font = label->font();
+            font.setBold(true);
+            label->setFont(font);
+            label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        } else if (control.caption().contains(QLatin1Char('\n'))) {
+            useSmallFont(label);
+        } else {
+            label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        widget = label;
+        break;
+    }
+    case ControlKind::EditField:
+    case ControlKind::Field: {
+        auto* field = new QLineEdit(parent);
+        field->setReadOnly(control.kind() == ControlKind::Field);
+        if (control.kind() == ControlKind::Field) {
+            field->setFocusPolicy(Qt::NoFocus);
+            // The one-character UPP fields and the term have no border.
+            if (control.geometry().width() <= 24) {
+                field->setFrame(false);
+                field->setAlignment(Qt::AlignCenter);
+                field->setStyleSheet(QStringLiteral("background: transparent;"));
+            }
+        }
+        field->setTextMargins(0, 0, 0, 0);
+        widget = field;
+        break;
+    }
+    case ControlKind::PushButton:
+        widget = new QPushButton(parent);
+        break;
+    case ControlKind::RadioButton: {
+        auto* radio = new QRadioButton(parent);
+        radio->setAutoExclusive(false); // the Form keeps each group exclusive
+        widget = radio;
+        break;
+    }
+    case ControlKind::CheckBox:
+        widget = new QCheckBox(parent);
+        break;
+    case ControlKind::PopupMenu:
+        widget = new QComboBox(parent);
+        break;
+    case ControlKind::GroupBox:
+        widget = new QGroupBox(parent);
+        break;
+    case ControlKind::Line: {
+        auto* line = new QFrame(parent);
+        line->setFrameShape(QFrame::HLine);
+        line->setFrameShadow(QFrame::Sunken);
+        widget = line;
+        break;
+    }
+    case ControlKind::ImageWell:
+        widget = new QLabel(parent);
+        break;
+    case ControlKind::Placard: {
+        auto* placard = new QFrame(parent);
+        placard->setFrameStyle(QFrame::Panel | QFrame::Raised);
+        placard->setLineWidth(1);
+        placard->setAutoFillBackground(true);
+        widget = placard;
+        break;
+    }
+    }
+    widget->setObjectName(control.key());
+    QRect geometry = control.geometry().translated(-origin);
+    if (control.kind() == ControlKind::Line)
+        geometry.setHeight(2);
+    widget->setGeometry(geometry);
+    if (!control.tooltip().isEmpty())
+        widget->setToolTip(control.tooltip());
+    widgets_.insert(&control, widget);
+    connectWidget(control, widget);
+    mirror(control);
+    return widget;
+}
+
+void MainWindow::connectWidget(Control& control, QWidget* widget)
+{
+    const QString name = control.name();
+    const int index = control.index();
+    Main* main = main_.get();
+    if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        connect(button, &QPushButton::clicked, this, [main, name] { main->press(name); });
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        connect(radio, &QRadioButton::clicked, this, [this, main, name, index, &control] {
+            main->select(name, index);
+            mirror(control); // a click on a selected member must not clear it
+        });
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        connect(box, &QCheckBox::clicked, this, [main, name](bool on) { main->check(name, on); });
+    } else if (auto* popup = qobject_cast<QComboBox*>(widget)) {
+        connect(popup, &QComboBox::activated, this, [main, name](int item) { main->popup(name, item); });
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget); field && !field->isReadOnly()) {
+        connect(field, &QLineEdit::textEdited, this, [main, name](const QString& text) { main->type(name, text); });
+    }
+}
+
+void MainWindow::mirror(const Control& control)
+{
+    QWidget* widget = widgets_.value(&control);
+    if (widget == nullptr)
+        return;
+    widget->setEnabled(control.enabled());
+    widget->setVisible(control.visible());
+    const QString& caption = control.caption();
+    if (auto* label = qobject_cast<QLabel*>(widget)) {
+        label->setText(caption);
+    } else if (auto* field = qobject_cast<QLineEdit*>(widget)) {
+        if (field->text() != caption)
+            field->setText(caption);
+    } else if (auto* button = qobject_cast<QPushButton*>(widget)) {
+        button->setText(caption);
+    } else if (auto* radio = qobject_cast<QRadioButton*>(widget)) {
+        radio->setText(caption);
+        radio->setChecked(control.checked());
+    } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
+        box->setText(caption);
+        box->setChecked(control.checked());
+    } else if (auto* popup = qobject_cast<QComboBox*>(widget)) {
+        if (popup->count() != control.items().size()) {
+            popup->clear();
+            popup->addItems(control.items());
+        }
+        popup->setCurrentIndex(control.currentItem());
+    } else if (auto* group = qobject_cast<QGroupBox*>(widget)) {
+        group->setTitle(caption);
+    }
+}
+
+void MainWindow::pressDefault()
+{
+    Control* button = main_->continueButton();
+    if (button != nullptr && main_->usable(*button))
+        main_->press(button->name());
+}
+
+void MainWindow::showMessages(const QStringList& texts)
+{
+    QApplication::beep();
+    for (const QString& text : texts) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Corvantis"), text, QMessageBox::Ok, this);
+        box.setWindowModality(Qt::WindowModal);
+        box.exec();
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing the window leaves an empty character in the store.
+    main_->Event_Close();
+    Q_EMIT closing();
+    event->accept();
+}
