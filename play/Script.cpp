@@ -35,8 +35,11 @@ std::optional<QString> Script::usableControl(const QString& name, int index, con
         return QStringLiteral("no %1 named %2").arg(QLatin1String(what), name);
     if (control->page() >= 0 && control->page() != main_.form().currentPage())
         return QStringLiteral("%1 is not on the shown page").arg(control->key());
-    if (!main_.usable(*control))
-        return QStringLiteral("%1 is %2").arg(control->key(), control->enabled() ? QStringLiteral("hidden") : QStringLiteral("disabled"));
+    if (!main_.usable(*control)) {
+        const Control* placard = control->page() >= 0 ? main_.form().placard(control->page()) : nullptr;
+        const bool hidden = !control->visible() || (placard != nullptr && !placard->visible());
+        return QStringLiteral("%1 is %2").arg(control->key(), hidden ? QStringLiteral("hidden") : QStringLiteral("disabled"));
+    }
     return std::nullopt;
 }
 

@@ -1,6 +1,7 @@
 #include "app/widgets/App.h"
 
 #include "app/widgets/AboutBox.h"
+#include "app/widgets/AppFont.h"
 #include "app/widgets/LogWindow.h"
 #include "app/widgets/MenuBar1.h"
 #include "app/widgets/SkillBrowser.h"
@@ -20,10 +21,7 @@ App::App(int& argc, char** argv) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Corvantis"));
     setApplicationVersion(QStringLiteral("%1.%2").arg(CORVANTIS_VERSION_MAJOR).arg(CORVANTIS_VERSION_MINOR));
-    // A compact sans-serif, so that the captions fit the layout's boxes.
-    QFont font(QStringLiteral("Liberation Sans"));
-    font.setPixelSize(12);
-    setFont(font);
+    setFont(applicationFont());
     resources_ = GetResourceFolder(applicationFilePath());
 }
 

@@ -9,6 +9,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -81,7 +82,8 @@ MainWindow::MainWindow(Dice& dice)
     // Return presses the shown page's Continue button, the default button.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter})
         connect(new QShortcut(QKeySequence(key), this), &QShortcut::activated, this, &MainWindow::pressDefault);
-    setFixedSize(sizeHint());
+    // Not resizable: the window keeps the size of its contents, menu bar included.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
 }
 
 MainWindow::~MainWindow() = default;

@@ -1,0 +1,62 @@
+#pragma once
+// Shared test fixtures: a private copy of the built character database, the
+// built rule database, and recorders for what the engine shows.
+
+#include "engine/EngineView.h"
+#include "store/DatabaseErrorSink.h"
+
+#include <QDir>
+#include <QFile>
+#include <QHash>
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+inline QString builtResources()
+{
+    return QStringLiteral(CORVANTIS_TEST_RESOURCES);
+}
+
+// A fresh character database for one test, removed afterwards.
+class TempCharacterDb {
+public:
+    TempCharacterDb()
+    {
+        path_ = dir_.filePath(QStringLiteral("chardata.rsd"));
+        const bool copied = QFile::copy(QDir(builtResources()).filePath(QStringLiteral("chardata.rsd")), path_);
+        QFile(path_).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+        EXPECT_TRUE(copied) << "no built chardata.rsd in " << qPrintable(builtResources());
+    }
+    const QString& path() const { return path_; }
+    QString folder() const { return dir_.path(); }
+    // A path in the same folder where no database exists.
+    QString missing() const { return dir_.filePath(QStringLiteral("absent.rsd")); }
+
+private:
+    QTemporaryDir dir_;
+    QString path_;
+};
+
+class RecordingSink : public DatabaseErrorSink {
+public:
+    void databaseError(int code, const QString& message) override { errors << databaseErrorText(code, message); }
+    QStringList errors;
+};
+
+class RecordingView : public EngineView {
+public:
+    void setHeaderText(HeaderField field, const QString& text) override { header[field] = text; }
+    Sex selectedSex() const override { return sex; }
+    int homeTechLevel() const override { return techLevel; }
+    void appendLog(const QString& line) override { log << line; }
+    void boldLastLogLine() override { bold << static_cast<int>(log.size()) - 1; }
+    void setPage(int page) override { pages << page; }
+
+    QHash<HeaderField, QString> header;
+    QStringList log;
+    QList<int> bold;
+    QList<int> pages;
+    Sex sex = Sex::Male;
+    int techLevel = 15;
+};
