@@ -1,0 +1,49 @@
+// The secondary windows: the log shows the term lines in bold and keeps its
+// text across hide and show; the about box shows the build's version.
+#include "app/widgets/AboutBox.h"
+#include "app/widgets/LogWindow.h"
+#include "wizard/LogModel.h"
+
+#include <QLineEdit>
+#include <QTextBlock>
+#include <QTextEdit>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(LogWindowTest, MirrorsTheLogWithOnlyTheTermLinesBold)
+{
+    LogModel log;
+    log.append("Age=18");
+    LogWindow window(log, nullptr); // created after the first line: shows it too
+    log.append("Term 0 Assignment 0");
+    log.boldLast();
+    log.append("Successfully enlisted in Imperial Navy");
+    auto* text = window.findChild<QTextEdit*>("LogTextArea");
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->toPlainText(), "Age=18\nTerm 0 Assignment 0\nSuccessfully enlisted in Imperial Navy");
+    const QTextDocument* doc = text->document();
+    EXPECT_EQ(doc->findBlockByNumber(0).charFormat().fontWeight(), QFont::Normal);
+    EXPECT_EQ(doc->findBlockByNumber(1).begin().fragment().charFormat().fontWeight(), QFont::Bold);
+    EXPECT_EQ(doc->findBlockByNumber(2).begin().fragment().charFormat().fontWeight(), QFont::Normal);
+
+    window.hide();
+    window.show();
+    EXPECT_EQ(text->document()->blockCount(), 3);
+    log.clear();
+    EXPECT_TRUE(text->toPlainText().isEmpty());
+}
+
+TEST(AboutBoxTest, ShowsMajorDotMinor)
+{
+    EXPECT_EQ(AboutBox::versionText(1, 2), "Version 1.2");
+    AboutBox box(QString(), nullptr);
+    EXPECT_EQ(box.windowTitle(), "About Corvantis");
+    EXPECT_EQ(box.size(), QSize(428, 201));
+    auto* version = box.findChild<QLineEdit*>("AboutVersion");
+    ASSERT_NE(version, nullptr);
+    EXPECT_EQ(version->text(), AboutBox::versionText(CORVANTIS_VERSION_MAJOR, CORVANTIS_VERSION_MINOR));
+}
+
+} // namespace
