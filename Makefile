@@ -18,7 +18,7 @@ else
 WERROR := OFF
 endif
 
-.PHONY: all setup configure build run test bench clean
+.PHONY: all setup configure build run test bench odds clean
 
 all: build
 
@@ -49,6 +49,10 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/corvantis-bench
+
+# The chances of each assignment roll, with no modifiers.
+odds: build
+	$(BUILD_DIR)/tools/ruleodds $(BUILD_DIR)/Corvantis/Resources/staticdata.rsd
 
 clean:
 	rm -rf $(BUILD_DIR)
