@@ -20,6 +20,10 @@ namespace {
 
 class SilentHost : public Host {
 public:
+    QString pickSkill(const QString&, const QStringList& offered, const std::function<QString(const QString&)>&) override
+    {
+        return offered.value(0);
+    }
     void showMessages(const QStringList& texts) override
     {
         for (const QString& text : texts)

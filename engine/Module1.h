@@ -43,12 +43,41 @@ public:
     void IncAge();
     void IncRank();
 
+    // Skill tables and the skill picker.
+    QStringList GetAllSkills();
+    QString GetSkillDescription(const QString& name);
+    QStringList GetSkillSet(const QString& generic);
+    QStringList GetBranchSkillSet(const QString& branch);
+    QString GetBranchTableSkill(const QString& branch);
+    QString GetBranchSkill(const QString& branchKey);
+    QString GetServiceTableSkill(const QString& category);
+    QString GetSkillTableSkill(const QString& category);
+    // Resolves flags.SkillSelection (a generic skill) to a specific one.
+    void DoSkillPicker();
+    // Learns a skill chosen in the picker: the two weapon groups expand.
+    void LearnPicked(const QString& choice);
+    // Learns a training entry: "Gun Combat" and "Gunnery" go to the picker.
+    void LearnTrainingEntry(const QString& entry);
+
+    // Branches.
+    // Social 9+: page 3; Education 9+ or Intelligence 10+: page 4;
+    // otherwise a rolled branch and the page the caller names.
+    void BranchRouting(int noChoicePage);
+    void GetBranch();
+    // The branch table: a total of 1D plus modifiers.
+    static QString BranchFor(int total, bool officer);
+    // Records a branch, or in officer cross-training the next assignment's
+    // branch; `chosen` for the free choice of page 3 (its own log lines).
+    void RecordBranch(const QString& branch, bool chosen);
+
     // List operations with a rule attached.
     void AddSkill(const QString& name);
     void AddBenefit(const QString& name);
     void CheckSkillLimit();
 
 private:
+    QString drawEntry(const char* query, const QString& key, int total);
+
     void stepCharacteristic(const QString& key, int delta, const char* logFormat);
 
     CharacterStore& store_;

@@ -12,6 +12,29 @@ class PlayHost : public Host {
 public:
     void showMessages(const QStringList& texts) override { messages << texts; }
 
+    // Takes the queued answer, or the first skill offered. An answer the
+    // picker does not offer is a script error, kept for the script to report.
+    QString pickSkill(const QString& label, const QStringList& offered,
+                      const std::function<QString(const QString&)>& describe) override
+    {
+        Q_UNUSED(label);
+        Q_UNUSED(describe);
+        if (picks.empty())
+            return offered.value(0);
+        const QString answer = picks.front();
+        picks.pop_front();
+        if (!offered.contains(answer)) {
+            if (dialogError.isEmpty())
+                dialogError = QStringLiteral("the skill picker does not offer \"%1\" (it offers: %2)")
+                                  .arg(answer, offered.join(QStringLiteral(", ")));
+            return offered.value(0);
+        }
+        return answer;
+    }
+
+    // The first dialog answer that could not be given during an action.
+    QString dialogError;
+
     // Answers queued for the dialogs a later action opens.
     struct WeaponAnswer {
         QString weapon;

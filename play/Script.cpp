@@ -24,6 +24,9 @@ std::optional<ScriptError> Script::run(const QStringList& lines)
         const QString rest = space < 0 ? QString() : line.mid(space + 1);
         if (auto reason = perform(action, rest))
             return ScriptError{static_cast<int>(i + 1), *reason};
+        // A dialog this line opened was given an answer it did not offer.
+        if (!host_.dialogError.isEmpty())
+            return ScriptError{static_cast<int>(i + 1), host_.dialogError};
     }
     return std::nullopt;
 }

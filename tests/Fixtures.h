@@ -47,16 +47,30 @@ public:
 class RecordingView : public EngineView {
 public:
     void setHeaderText(HeaderField field, const QString& text) override { header[field] = text; }
+    QString headerText(HeaderField field) const override { return header.value(field); }
     Sex selectedSex() const override { return sex; }
     int homeTechLevel() const override { return techLevel; }
     void appendLog(const QString& line) override { log << line; }
     void boldLastLogLine() override { bold << static_cast<int>(log.size()) - 1; }
     void setPage(int page) override { pages << page; }
+    QString pickSkill(const QString& label, const QStringList& offered, const Describe& describe) override
+    {
+        pickerLabels << label;
+        pickerOffers << offered;
+        descriptions << describe(offered.value(0));
+        return picks.isEmpty() ? offered.value(0) : picks.takeFirst();
+    }
+    void notify(const QString& text) override { notices << text; }
 
     QHash<HeaderField, QString> header;
     QStringList log;
     QList<int> bold;
     QList<int> pages;
+    QStringList picks; // answers for the picker, in order
+    QStringList pickerLabels;
+    QList<QStringList> pickerOffers;
+    QStringList descriptions;
+    QStringList notices;
     Sex sex = Sex::Male;
     int techLevel = 15;
 };

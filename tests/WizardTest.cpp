@@ -9,6 +9,10 @@ namespace {
 
 class RecordingHost : public Host {
 public:
+    QString pickSkill(const QString&, const QStringList& offered, const std::function<QString(const QString&)>&) override
+    {
+        return offered.value(0);
+    }
     void showMessages(const QStringList& texts) override { calls << texts; }
     QList<QStringList> calls; // one entry per user action that showed boxes
 };

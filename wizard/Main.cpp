@@ -39,6 +39,10 @@ Main::Main(Dice& dice, Host& host)
 {
     pressHandlers_.insert(QStringLiteral("UPPButton"), [this] { UPPButton_Action(); });
     registerEnlistment();
+    registerAcademy();
+    registerHonours();
+    registerBranchPages();
+    registerFirstTerm();
 }
 
 Main::~Main() = default;
@@ -157,6 +161,23 @@ void Main::setHeaderText(HeaderField field, const QString& text)
     form_.at(QLatin1String(headerControl(field))).setCaption(text);
 }
 
+QString Main::headerText(HeaderField field) const
+{
+    return const_cast<Form&>(form_).at(QLatin1String(headerControl(field))).caption();
+}
+
+QString Main::pickSkill(const QString& label, const QStringList& offered, const Describe& describe)
+{
+    return host_.pickSkill(label, offered, describe);
+}
+
+void Main::notify(const QString& text)
+{
+    pendingErrors_ << text;
+    if (actionDepth_ == 0)
+        flushMessages();
+}
+
 Sex Main::selectedSex() const
 {
     switch (form_.selectedIndex(QStringLiteral("SexRadioButton"))) {
@@ -179,6 +200,43 @@ void Main::appendLog(const QString& line)
 void Main::boldLastLogLine()
 {
     log_.boldLast();
+}
+
+// ---- shared steps of the pages ----------------------------------------------
+
+void Main::ageStep(int years)
+{
+    const int age = store_.GetInt(QStringLiteral("Age")) + years;
+    store_.SaveInt(QStringLiteral("Age"), age);
+    setHeaderText(HeaderField::Age, QString::number(age));
+    engine_.AddToLog(QStringLiteral("Age=") + QString::number(age));
+}
+
+void Main::educationStep(int gain)
+{
+    engine_.AddToLog(QStringLiteral("Edu +") + QString::number(gain));
+    const int education = store_.GetInt(QStringLiteral("Education")) + gain;
+    store_.SaveInt(QStringLiteral("Education"), education);
+    setHeaderText(HeaderField::Edu, Module1::Hx(education));
+}
+
+void Main::setEnabled(std::initializer_list<const char*> names, bool enabled)
+{
+    for (const char* name : names)
+        form_.at(QLatin1String(name)).setEnabled(enabled);
+}
+
+bool Main::selected(const char* group, int index)
+{
+    return form_.at(QLatin1String(group), index).checked();
+}
+
+void Main::enablingGroup(const char* group, const char* button, int members)
+{
+    const QString buttonName = QLatin1String(button);
+    selectHandlers_.insert(QLatin1String(group), [this, buttonName, members](int index) {
+        form_.at(buttonName).setEnabled(index >= 0 && index < members);
+    });
 }
 
 // ---- the page panel --------------------------------------------------------

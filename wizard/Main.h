@@ -52,11 +52,14 @@ public:
 
     // EngineView, for the engine.
     void setHeaderText(HeaderField field, const QString& text) override;
+    QString headerText(HeaderField field) const override;
     Sex selectedSex() const override;
     int homeTechLevel() const override;
     void appendLog(const QString& line) override;
     void boldLastLogLine() override;
     void setPage(int page) override;
+    QString pickSkill(const QString& label, const QStringList& offered, const Describe& describe) override;
+    void notify(const QString& text) override;
 
     // DatabaseErrorSink, for the store and the rule database.
     void databaseError(int code, const QString& message) override;
@@ -70,6 +73,41 @@ private:
     // Page handlers, one file a page: entry logic and control handlers.
     void registerEnlistment();
     void EnterEnlistment();
+    void ServiceButton_Action();
+
+    void registerAcademy();
+    void EnterAcademy();
+    void NAButton_Action();
+    void Induct();
+
+    void registerHonours();
+    void EnterHonours();
+    void HonorsButton_Action();
+    void MedicalSchool();
+    void FlightSchool();
+    // The honours page's routing: an officer trains on page 6, anyone else
+    // on page 5 with the enlisted.
+    void HonoursRouting();
+
+    void registerBranchPages();
+    void EnterBranchSoc();
+    void BranchSocButton_Action();
+    void EnterBranchDM();
+    void BranchDMButton_Action();
+
+    void registerFirstTerm();
+    void EnterAssignment();
+    void EnlistedTraining();
+    void EnterOfficerTraining();
+    void OfficerButton_Action();
+
+    // Shared steps of the pre-service pages.
+    void ageStep(int years);
+    void educationStep(int gain);
+    void setEnabled(std::initializer_list<const char*> names, bool enabled);
+    bool selected(const char* group, int index);
+    // Selecting a member enables the page's Continue button.
+    void enablingGroup(const char* group, const char* button, int members);
 
     void flushMessages();
 

@@ -61,10 +61,50 @@ const std::vector<ControlSpec> honours = {
 
 // Pages whose controls come with their own steps of the sequence: for now
 // only their placards.
-const std::vector<ControlSpec> branchSoc = {PLACARD("BranchSocPlacard")};
-const std::vector<ControlSpec> branchDM = {PLACARD("GAPlacard")};
+const std::vector<ControlSpec> branchSoc = {
+    PLACARD("BranchSocPlacard"),
+    {"BranchSocLabel", -1, K::Heading, 196, 220, 212, 20, "Select Branch of Service (Soc 9+)"},
+    {"BranchSocRadioButton", 0, K::RadioButton, 47, 252, 86, 20, "Line/Crew"},
+    {"BranchSocRadioButton", 1, K::RadioButton, 140, 252, 60, 20, "Flight"},
+    {"BranchSocRadioButton", 2, K::RadioButton, 207, 252, 80, 20, "Gunnery"},
+    {"BranchSocRadioButton", 3, K::RadioButton, 291, 252, 94, 20, "Engineering"},
+    {"BranchSocRadioButton", 4, K::RadioButton, 394, 252, 70, 20, "Medical"},
+    {"BranchSocRadioButton", 5, K::RadioButton, 474, 252, 80, 20, "Technical"},
+    CONTINUE("BranchSocButton", false),
+};
+
+const std::vector<ControlSpec> branchDM = {
+    PLACARD("GAPlacard"),
+    {"BranchDMLabel", -1, K::Heading, 166, 220, 268, 20, "Select Branch Assignment Options (DMs)"},
+    {"BranchDMDMLabel", -1, K::Label, 195, 275, 25, 118, "Roll\n0\n1\n2\n3\n4\n5\n6\n7"},
+    {"BranchDMEnlLabel", -1, K::Label, 232, 252, 72, 20, "Enlisted"},
+    {"BranchDMOffLabel", -1, K::Label, 317, 252, 72, 20, "Officer"},
+    {"BranchDMEnlLabel1", -1, K::Label, 232, 275, 65, 118,
+     "\nTechnical\nCrew\nCrew\nEngineering\nEngineering\nGunnery\nGunnery\nMedical"},
+    {"BranchDMOffLabel1", -1, K::Label, 317, 275, 65, 118,
+     "\nTechnical\nLine\nLine\nEngineering\nGunnery\nLine\nFlight\nMedical"},
+    {"BranchDMEduCheckBox", -1, K::CheckBox, 185, 405, 110, 20, "+2 DM (Edu 9+)"},
+    {"BranchDMIntCheckBox", -1, K::CheckBox, 306, 405, 110, 20, "+2 DM (Int 10+)"},
+    {"BranchDMLabel1", -1, K::Label, 168, 430, 268, 20, "Automatic -2 DM if Imperial Navy"},
+    CONTINUE("BranchDMButton", true),
+};
+
 const std::vector<ControlSpec> assignment = {};
-const std::vector<ControlSpec> officer = {PLACARD("OfficerPlacard")};
+
+const std::vector<ControlSpec> officer = {
+    PLACARD("OfficerPlacard"),
+    {"OfficerLabel", -1, K::Heading, 166, 220, 270, 20, "Select First Term Officer Training Table"},
+    {"OfficerTRLabel", -1, K::Label, 220, 252, 145, 20, "Total Rolls Remaining:"},
+    {"OfficerTotalLabel", -1, K::Label, 365, 252, 17, 20, "2"},
+    {"OfficerRadioButton", 0, K::RadioButton, 187, 283, 126, 20, "Branch Skills"},
+    {"OfficerRadioButton", 1, K::RadioButton, 324, 283, 133, 20, "Staff Officer Skills"},
+    {"OfficerRollLabel", -1, K::Label, 154, 304, 25, 147, "Roll\n1\n2\n3\n4\n5\n6\n7\n8\n\nDM:"},
+    {"OfficerBSLabel", -1, K::Label, 207, 304, 90, 119, ""},
+    {"OfficerSOLabel", -1, K::Label, 344, 304, 81, 105,
+     "\nComputer\nElectronics\nGun Combat\nAdministration\nBribery\nShip Tactics"},
+    {"OfficerDMLabel", -1, K::Label, 183, 434, 135, 31, "+1 DM if Subsector Navy\n+2 DM if Imperial Navy"},
+    CONTINUE("OfficerButton", false),
+};
 const std::vector<ControlSpec> command = {PLACARD("CommandPlacard")};
 const std::vector<ControlSpec> specialDuty = {PLACARD("SpecialDutyPlacard")};
 const std::vector<ControlSpec> branchXT = {PLACARD("BranchXTPlacard")};

@@ -1,6 +1,7 @@
 #include "wizard/widgets/MainWindow.h"
 
 #include "wizard/Main.h"
+#include "wizard/widgets/SelectSkillDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -101,7 +102,7 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
             font.setBold(true);
             label->setFont(font);
             label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
-        } else if (control.caption().contains(QLatin1Char('\n'))) {
+        } else if (control.geometry().height() > 24) { // a box of several lines
             useSmallFont(label);
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -244,6 +245,14 @@ void MainWindow::showMessages(const QStringList& texts)
         box.setWindowModality(Qt::WindowModal);
         box.exec();
     }
+}
+
+QString MainWindow::pickSkill(const QString& label, const QStringList& offered,
+                              const std::function<QString(const QString&)>& describe)
+{
+    SelectSkillDialog dialog(label, offered, describe, this);
+    dialog.exec();
+    return dialog.choice();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -24,6 +24,8 @@ public:
     Main& main() { return *main_; }
 
     void showMessages(const QStringList& texts) override;
+    QString pickSkill(const QString& label, const QStringList& offered,
+                      const std::function<QString(const QString&)>& describe) override;
 
 Q_SIGNALS:
     void closing();
