@@ -20,6 +20,11 @@ namespace {
 
 class SilentHost : public Host {
 public:
+    WeaponChoice pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>&,
+                            const std::function<bool(const QString&)>&) override
+    {
+        return {weapons.value(0), false};
+    }
     QString pickSkill(const QString&, const QStringList& offered, const std::function<QString(const QString&)>&) override
     {
         return offered.value(0);

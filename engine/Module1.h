@@ -70,12 +70,42 @@ public:
     // branch; `chosen` for the free choice of page 3 (its own log lines).
     void RecordBranch(const QString& branch, bool chosen);
 
+    // Assignments.
+    QString GetAssignment();
+    void DoAssignment(const QString& assignment);
+    int GetSurvival(const QString& branch, const QString& assignment);
+    int GetDecoration(const QString& branch, const QString& assignment);
+    bool GetPromotion(const QString& branch, const QString& assignment);
+    bool GetSkill(const QString& branch, const QString& assignment);
+    // The end of every assignment: a year older, then the next assignment
+    // (page 13 for an aide, else page 5) or, after the fourth, reenlistment.
+    void EndAssignment();
+
+    // Special duty.
+    QString GetSpecialDuty(int roll);
+    void DoSpecialDuty(const QString& duty);
+    void DoOCS();
+    QStringList GetXTSet();
+    // Splits "Naval Attache/Aide" by a further 1D.
+    QString SplitAttacheAide(const QString& duty);
+
+    // Mustering out.
+    QString GetMaterialBenefit(bool rankModifier);
+    int GetCashBenefit();
+    QStringList GetBladeSet();
+    QString GetWeaponDescription(const QString& name);
+
     // List operations with a rule attached.
     void AddSkill(const QString& name);
     void AddBenefit(const QString& name);
     void CheckSkillLimit();
 
 private:
+    int rollNumber(const char* query, const QString& branch, const QString& assignment);
+    void school(const QString& duty);
+    void takeTableEntry(const QString& entry, const QStringList& picked);
+    void enterOCS();
+
     QString drawEntry(const char* query, const QString& key, int total);
 
     void stepCharacteristic(const QString& key, int delta, const char* logFormat);

@@ -32,6 +32,29 @@ public:
         return answer;
     }
 
+    // Takes the queued answer, or the first blade and radio button 0.
+    WeaponChoice pickWeapon(const QStringList& blades, const std::function<QString(const QString&)>& describe,
+                            const std::function<bool(const QString&)>& held) override
+    {
+        Q_UNUSED(describe);
+        if (weapons.empty())
+            return {blades.value(0), false};
+        const WeaponAnswer answer = weapons.front();
+        weapons.pop_front();
+        QString problem;
+        if (!blades.contains(answer.weapon))
+            problem = QStringLiteral("the weapon dialog does not offer \"%1\" (it offers: %2)")
+                          .arg(answer.weapon, blades.join(QStringLiteral(", ")));
+        else if (answer.increase && !held(answer.weapon))
+            problem = QStringLiteral("the weapon dialog cannot increase \"%1\": the character does not hold it").arg(answer.weapon);
+        if (!problem.isEmpty()) {
+            if (dialogError.isEmpty())
+                dialogError = problem;
+            return {blades.value(0), false};
+        }
+        return {answer.weapon, answer.increase};
+    }
+
     // The first dialog answer that could not be given during an action.
     QString dialogError;
 

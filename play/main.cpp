@@ -1,8 +1,11 @@
-// corvantis-play: plays the wizard headless from a script.
+// corvantis-play: plays the wizard headless from a script, or plays whole
+// characters as a random player.
 //   corvantis-play [--seed N] [--resources DIR] SCRIPT   (SCRIPT a file, or -)
+//   corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR]
 // Exit status: 0 the script ran to its end, 2 wrong arguments, 3 a script
 // error (line and reason on standard error, after the lines before it ran).
 #include "app/Shell.h"
+#include "play/AutoPlayer.h"
 #include "play/PlayHost.h"
 #include "play/Script.h"
 #include "store/ResourceFolder.h"
@@ -15,12 +18,16 @@
 
 #include <cstdio>
 #include <optional>
+#include <random>
 
 namespace {
 
 int usage(const char* reason)
 {
-    std::fprintf(stderr, "corvantis-play: %s\nusage: corvantis-play [--seed N] [--resources DIR] SCRIPT\n", reason);
+    std::fprintf(stderr,
+                 "corvantis-play: %s\nusage: corvantis-play [--seed N] [--resources DIR] SCRIPT\n"
+                 "       corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR]\n",
+                 reason);
     return 2;
 }
 
@@ -28,14 +35,41 @@ struct Arguments {
     std::optional<quint64> seed;
     QString resources;
     QString script;
+    bool batch = false;
+    int count = 1;
+    QString outDir;
+    bool pdf = false;
 };
 
 std::optional<Arguments> parse(const QStringList& args, const char** reason)
 {
     Arguments parsed;
-    for (qsizetype i = 1; i < args.size(); ++i) {
+    qsizetype first = 1;
+    if (args.size() > 1 && args[1] == QLatin1String("auto")) {
+        parsed.batch = true;
+        first = 2;
+    }
+    for (qsizetype i = first; i < args.size(); ++i) {
         const QString& arg = args[i];
-        if (arg == QLatin1String("--seed") || arg == QLatin1String("--resources")) {
+        if (parsed.batch && arg == QLatin1String("--pdf")) {
+            parsed.pdf = true;
+        } else if (parsed.batch && (arg == QLatin1String("--count") || arg == QLatin1String("--out"))) {
+            if (i + 1 >= args.size()) {
+                *reason = "an option lacks its value";
+                return std::nullopt;
+            }
+            const QString value = args[++i];
+            if (arg == QLatin1String("--out")) {
+                parsed.outDir = value;
+            } else {
+                bool ok = false;
+                parsed.count = value.toInt(&ok);
+                if (!ok || parsed.count < 1) {
+                    *reason = "--count takes a positive integer";
+                    return std::nullopt;
+                }
+            }
+        } else if (arg == QLatin1String("--seed") || arg == QLatin1String("--resources")) {
             if (i + 1 >= args.size()) {
                 *reason = "an option lacks its value";
                 return std::nullopt;
@@ -54,6 +88,9 @@ std::optional<Arguments> parse(const QStringList& args, const char** reason)
         } else if (arg.startsWith(QLatin1String("--"))) {
             *reason = "unknown option";
             return std::nullopt;
+        } else if (parsed.batch) {
+            *reason = "auto takes no script";
+            return std::nullopt;
         } else if (parsed.script.isEmpty()) {
             parsed.script = arg;
         } else {
@@ -61,7 +98,7 @@ std::optional<Arguments> parse(const QStringList& args, const char** reason)
             return std::nullopt;
         }
     }
-    if (parsed.script.isEmpty()) {
+    if (parsed.script.isEmpty() && !parsed.batch) {
         *reason = "no script given";
         return std::nullopt;
     }
@@ -87,11 +124,6 @@ int main(int argc, char** argv)
     const auto args = parse(QCoreApplication::arguments(), &reason);
     if (!args)
         return usage(reason);
-    const auto text = readScript(args->script);
-    if (!text) {
-        std::fprintf(stderr, "corvantis-play: cannot read %s\n", qPrintable(args->script));
-        return 2;
-    }
 
     const QString resources = args->resources.isEmpty() ? GetResourceFolder(QCoreApplication::applicationFilePath())
                                                         : QDir(args->resources).absolutePath();
@@ -105,6 +137,26 @@ int main(int argc, char** argv)
     QFile::copy(QDir(resources).filePath(QStringLiteral("chardata.rsd")), work.filePath(QStringLiteral("chardata.rsd")));
     QFile(work.filePath(QStringLiteral("chardata.rsd"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
+    if (args->batch) {
+        AutoOptions options;
+        options.seed = args->seed.value_or(std::random_device{}());
+        if (!args->seed)
+            std::fprintf(stderr, "corvantis-play: seed %llu\n", static_cast<unsigned long long>(options.seed));
+        options.count = args->count;
+        options.outDir = args->outDir.isEmpty() ? QDir::currentPath() : args->outDir;
+        options.pdf = args->pdf;
+        if (const auto error = playAuto(resources, work.filePath(QStringLiteral("chardata.rsd")), options)) {
+            std::fprintf(stderr, "corvantis-play: %s\n", qPrintable(*error));
+            return 3;
+        }
+        return 0;
+    }
+
+    const auto text = readScript(args->script);
+    if (!text) {
+        std::fprintf(stderr, "corvantis-play: cannot read %s\n", qPrintable(args->script));
+        return 2;
+    }
     Dice dice;
     if (args->seed)
         dice.reseed(*args->seed);
@@ -112,6 +164,7 @@ int main(int argc, char** argv)
     Main main(dice, host);
     main.Event_Open(resources);
     main.store().setFile(work.filePath(QStringLiteral("chardata.rsd")));
+    main.store().setScratch(true);
     Shell shell(main);
 
     Script script(main, shell, host, [](const QByteArray& line) {

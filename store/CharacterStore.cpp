@@ -30,6 +30,11 @@ const QString RovanteersAid = QStringLiteral("Rovanteers' Aid");
 
 } // namespace
 
+sqlite::Access CharacterStore::writeAccess() const
+{
+    return scratch_ ? Access::Scratch : Access::ReadWrite;
+}
+
 std::optional<int> CharacterStore::ReadInt(const QString& name)
 {
     Connection db(file_, Access::ReadOnly, sink_);
@@ -59,25 +64,25 @@ QString CharacterStore::GetString(const QString& name)
 
 void CharacterStore::SaveInt(const QString& name, int value)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     db.exec(updateValue("Characteristics").toUtf8().constData(), {name, std::int64_t{value}});
 }
 
 void CharacterStore::SaveBool(const QString& name, bool value)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     db.exec(updateValue("Booleans").toUtf8().constData(), {name, std::int64_t{value ? 1 : 0}});
 }
 
 void CharacterStore::SaveStr(const QString& name, const QString& value)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     db.exec(updateValue("Strings").toUtf8().constData(), {name, value});
 }
 
 std::optional<int> CharacterStore::StepInt(const QString& name, int delta, int low, int high)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     if (!db.isOpen() || !db.begin())
         return std::nullopt;
     int value = 0;
@@ -105,7 +110,7 @@ std::optional<int> CharacterStore::StepInt(const QString& name, int delta, int l
 
 void CharacterStore::countUp(const char* findSql, const char* updateSql, const char* insertSql, const QString& name)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     if (!db.isOpen() || !db.begin())
         return;
     std::int64_t rowid = -1;
@@ -157,7 +162,7 @@ bool CharacterStore::AddBenefit(const QString& name)
 
 void CharacterStore::AddXT(const QString& branch)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     db.exec("INSERT INTO CrossTraining (Branch) SELECT ?1 "
             "WHERE NOT EXISTS (SELECT 1 FROM CrossTraining WHERE Branch = ?1)",
             {branch});
@@ -165,7 +170,7 @@ void CharacterStore::AddXT(const QString& branch)
 
 void CharacterStore::deleteAll(const char* sql)
 {
-    Connection db(file_, Access::ReadWrite, sink_);
+    Connection db(file_, writeAccess(), sink_);
     db.exec(sql);
 }
 

@@ -6,6 +6,8 @@
 // connection is reported to the sink and the operation returns its neutral
 // value; a name without a row is not an error.
 
+#include "store/Sqlite.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -23,6 +25,9 @@ public:
     explicit CharacterStore(DatabaseErrorSink* sink) : sink_(sink) {}
 
     void setFile(const QString& path) { file_ = path; }
+    // A throwaway copy (the driver's) need not survive a crash: its commits
+    // skip the disk flush.
+    void setScratch(bool scratch) { scratch_ = scratch; }
     const QString& file() const { return file_; }
 
     // Attributes.
@@ -87,6 +92,9 @@ private:
     void deleteAll(const char* sql);
     bool anySkillAtLeast(const QStringList& names, int level);
 
+    sqlite::Access writeAccess() const;
+
     DatabaseErrorSink* sink_;
     QString file_;
+    bool scratch_ = false;
 };

@@ -94,6 +94,8 @@ Connection::Connection(const QString& path, Access access, DatabaseErrorSink* si
         return;
     }
     sqlite3_busy_timeout(db_, BusyTimeoutMs);
+    if (access == Access::Scratch)
+        sqlite3_exec(db_, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
 }
 
 Connection::~Connection()

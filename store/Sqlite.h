@@ -18,7 +18,9 @@ namespace sqlite {
 
 using Value = std::variant<std::int64_t, QString>;
 
-enum class Access { ReadOnly, ReadWrite };
+// Scratch: read-write on a throwaway copy, where a crash may lose changes,
+// so commits skip the disk flush.
+enum class Access { ReadOnly, ReadWrite, Scratch };
 
 class Statement {
 public:

@@ -19,4 +19,13 @@ public:
     // "Select". Returns one of the offered skills.
     virtual QString pickSkill(const QString& label, const QStringList& offered,
                               const std::function<QString(const QString&)>& describe) = 0;
+
+    // The weapon dialog: a blade to take as a benefit, or (only for a blade
+    // already held, `held` says which) one more level of its skill.
+    struct WeaponChoice {
+        QString weapon;
+        bool increase = false;
+    };
+    virtual WeaponChoice pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>& describe,
+                                    const std::function<bool(const QString&)>& held) = 0;
 };

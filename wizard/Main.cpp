@@ -43,12 +43,18 @@ Main::Main(Dice& dice, Host& host)
     registerHonours();
     registerBranchPages();
     registerFirstTerm();
+    registerAssignmentPages();
+    registerSpecialDutyPages();
+    registerSurvivalAndSkillPages();
+    registerReenlistment();
+    registerMusteringOut();
 }
 
 Main::~Main() = default;
 
 void Main::Event_Open(const QString& resourceFolder)
 {
+    resourceFolder_ = resourceFolder;
     const QDir folder(resourceFolder);
     rules_.setFile(folder.filePath(QStringLiteral("staticdata.rsd")));
     store_.setFile(folder.filePath(QStringLiteral("chardata.rsd")));

@@ -34,6 +34,7 @@ public:
 
     // Window opening: locates the two databases in the resource folder.
     void Event_Open(const QString& resourceFolder);
+    const QString& resourceFolder() const { return resourceFolder_; }
     // Window closing: resets the character store.
     void Event_Close();
     void ResetData();
@@ -101,6 +102,43 @@ private:
     void EnterOfficerTraining();
     void OfficerButton_Action();
 
+    void registerAssignmentPages();
+    void AssignmentCycle();
+    void EnterCommand();
+    void CommandButton_Action();
+    void AideButton_Action();
+
+    void registerSpecialDutyPages();
+    void EnterSpecialDuty();
+    void SpecialDutyButton_Action();
+    void EnterBranchXT();
+    void BranchXTButton_Action();
+    void EnterSpecialist();
+    void SpecialistButton_Action();
+    void EnterBranchOCS();
+    void BranchOCSButton_Action();
+
+    void registerSurvivalAndSkillPages();
+    void EnterSurvival();
+    void EnterSkill();
+    void SkillButton_Action();
+
+    void registerReenlistment();
+    void EnterReenlist();
+    void ReenlistButton_Action();
+    void ContinueIntoNewTerm();
+
+    void registerMusteringOut();
+    void EnterMuster();
+    void MusterButton_Action();
+
+public:
+    // Mustering out: one roll on the material table.
+    void DoMaterialBenefit();
+    int CashRolls = 0;
+    int TotalRolls = 0;
+
+private:
     // Shared steps of the pre-service pages.
     void ageStep(int years);
     void educationStep(int gain);
@@ -124,6 +162,7 @@ private:
     QHash<QString, std::function<void(bool)>> checkHandlers_;
     QHash<int, std::function<void()>> entryLogic_;
 
+    QString resourceFolder_;
     int actionDepth_ = 0;
     QStringList pendingErrors_;
 };

@@ -14,7 +14,7 @@ void Main::EnterAssignment()
 {
     if (engine_.flags.FirstTerm)
         EnlistedTraining();
-    // The assignments of the term follow here.
+    AssignmentCycle();
 }
 
 void Main::EnlistedTraining()

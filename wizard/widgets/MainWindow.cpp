@@ -2,10 +2,13 @@
 
 #include "wizard/Main.h"
 #include "wizard/widgets/SelectSkillDialog.h"
+#include "wizard/widgets/SelectWeaponDialog.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QDir>
+#include <QPixmap>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
@@ -79,6 +82,14 @@ MainWindow::MainWindow(Dice& dice)
 
     connect(&form, &Form::controlChanged, this, [this](const Control& control) { mirror(control); });
     connect(&form, &Form::pageChanged, pages_, &QStackedWidget::setCurrentIndex);
+    // The navy emblem of the final page, loaded the first time it is shown.
+    connect(&form, &Form::pageChanged, this, [this](int page) {
+        if (page != 14)
+            return;
+        auto* logo = qobject_cast<QLabel*>(widgets_.value(main_->form().find(QStringLiteral("NavyLogo"))));
+        if (logo != nullptr && logo->pixmap().isNull())
+            logo->setPixmap(QPixmap(QDir(main_->resourceFolder()).filePath(QStringLiteral("Imperial Sunburst_shadow_64.jpg"))));
+    });
 
     // Return presses the shown page's Continue button, the default button.
     for (auto key : {Qt::Key_Return, Qt::Key_Enter})
@@ -251,6 +262,14 @@ QString MainWindow::pickSkill(const QString& label, const QStringList& offered,
                               const std::function<QString(const QString&)>& describe)
 {
     SelectSkillDialog dialog(label, offered, describe, this);
+    dialog.exec();
+    return dialog.choice();
+}
+
+Host::WeaponChoice MainWindow::pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>& describe,
+                                          const std::function<bool(const QString&)>& held)
+{
+    SelectWeaponDialog dialog(weapons, describe, held, this);
     dialog.exec();
     return dialog.choice();
 }

@@ -26,6 +26,8 @@ public:
     void showMessages(const QStringList& texts) override;
     QString pickSkill(const QString& label, const QStringList& offered,
                       const std::function<QString(const QString&)>& describe) override;
+    WeaponChoice pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>& describe,
+                            const std::function<bool(const QString&)>& held) override;
 
 Q_SIGNALS:
     void closing();

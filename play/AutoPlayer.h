@@ -1,0 +1,19 @@
+#pragma once
+// Batch generation: plays whole characters as a random player would, from
+// "Roll" to the final page, on the real handlers.
+
+#include <QString>
+
+#include <cstdint>
+#include <optional>
+
+struct AutoOptions {
+    std::uint64_t seed = 1;
+    int count = 1;
+    QString outDir;
+    bool pdf = false;
+};
+
+// Plays the characters and prints one summary line each. Returns an error
+// (naming the character's seed) when a character cannot be finished.
+std::optional<QString> playAuto(const QString& resources, const QString& chardata, const AutoOptions& options);
