@@ -24,3 +24,7 @@ struct ControlSpec {
 const std::vector<ControlSpec>& headerLayout();
 // The controls of one page, its placard first.
 const std::vector<ControlSpec>& pageLayout(int page);
+
+// The type of a control where it differs from the window's own.
+enum class FontStyle { Normal, Bold, Italic, NarrowBold };
+FontStyle fontStyleOf(const QString& name);

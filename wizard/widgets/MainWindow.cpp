@@ -1,6 +1,7 @@
 #include "wizard/widgets/MainWindow.h"
 
 #include "wizard/Main.h"
+#include "wizard/layout/ControlSpec.h"
 #include "wizard/widgets/SelectSkillDialog.h"
 #include "wizard/widgets/SelectWeaponDialog.h"
 
@@ -33,6 +34,26 @@ void useSmallFont(QWidget* widget)
     QFont font = widget->font();
     font.setPixelSize(11);
     widget->setFont(font);
+}
+
+// A button's caption broken into lines that fit beside its indicator.
+QString wrapped(const QString& caption, const QWidget* button)
+{
+    const int width = button->width() - 22;
+    const QFontMetrics metrics(button->font());
+    QStringList lines;
+    QString line;
+    for (const QString& word : caption.split(QLatin1Char(' '))) {
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+            lines << line;
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    lines << line;
+    return lines.join(QLatin1Char('\n'));
 }
 
 } // namespace
@@ -115,6 +136,7 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
             label->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
         } else if (control.geometry().height() > 24) { // a box of several lines
             useSmallFont(label);
+            label->setWordWrap(true);
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         }
@@ -149,6 +171,8 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
     }
     case ControlKind::CheckBox:
         widget = new QCheckBox(parent);
+        if (control.geometry().height() > 24)
+            useSmallFont(widget); // a caption of two lines
         break;
     case ControlKind::PopupMenu:
         widget = new QComboBox(parent);
@@ -172,6 +196,25 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
         placard->setLineWidth(1);
         placard->setAutoFillBackground(true);
         widget = placard;
+        break;
+    }
+    }
+    switch (fontStyleOf(control.name())) {
+    case FontStyle::Normal:
+        break;
+    case FontStyle::Bold:
+    case FontStyle::Italic: {
+        QFont font = widget->font();
+        font.setBold(fontStyleOf(control.name()) == FontStyle::Bold);
+        font.setItalic(fontStyleOf(control.name()) == FontStyle::Italic);
+        widget->setFont(font);
+        break;
+    }
+    case FontStyle::NarrowBold: {
+        QFont font(QStringLiteral("Liberation Sans Narrow"));
+        font.setPixelSize(10);
+        font.setBold(true);
+        widget->setFont(font);
         break;
     }
     }
@@ -228,7 +271,7 @@ void MainWindow::mirror(const Control& control)
         radio->setText(caption);
         radio->setChecked(control.checked());
     } else if (auto* box = qobject_cast<QCheckBox*>(widget)) {
-        box->setText(caption);
+        box->setText(control.geometry().height() > 24 ? wrapped(caption, box) : caption);
         box->setChecked(control.checked());
     } else if (auto* popup = qobject_cast<QComboBox*>(widget)) {
         if (popup->count() != control.items().size()) {
