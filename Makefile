@@ -18,7 +18,7 @@ else
 WERROR := OFF
 endif
 
-.PHONY: all setup configure build run test bench odds clean
+.PHONY: all setup configure build run test bench odds careers clean
 
 all: build
 
@@ -49,6 +49,12 @@ test: build
 
 bench: build
 	$(BUILD_DIR)/bench/corvantis-bench
+
+# Thousands of random careers, each checked for the invariants of a career.
+CAREERS ?= 3000
+careers: build
+	CORVANTIS_CAREERS=$(CAREERS) $(BUILD_DIR)/tests/corvantis_tests --gtest_filter='CareerProperties.*'
+	$(BUILD_DIR)/Corvantis/bin/corvantis-play auto --seed 77 --count 1000 > /dev/null
 
 # The chances of each assignment roll, with no modifiers.
 odds: build

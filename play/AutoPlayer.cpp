@@ -130,8 +130,12 @@ std::optional<QString> playAuto(const QString& resources, const QString& chardat
                                  .arg(text("NavyText"), text("BranchText"), text("RankText"))
                                  .arg(main.store().GetInt(QStringLiteral("Term")))
                                  .arg(text("AgeText"), ending(main));
-        std::printf("%s\n", line.toUtf8().constData());
-        std::fflush(stdout);
+        if (!options.quiet) {
+            std::printf("%s\n", line.toUtf8().constData());
+            std::fflush(stdout);
+        }
+        if (options.inspect)
+            options.inspect(main, i, seed);
     }
     return std::nullopt;
 }

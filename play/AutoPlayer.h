@@ -5,13 +5,19 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
+
+class Main;
 
 struct AutoOptions {
     std::uint64_t seed = 1;
     int count = 1;
     QString outDir;
     bool pdf = false;
+    bool quiet = false; // no summary lines
+    // Called with each finished character, before the next is rolled.
+    std::function<void(Main&, int index, std::uint64_t seed)> inspect;
 };
 
 // Plays the characters and prints one summary line each. Returns an error
