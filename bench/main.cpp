@@ -1,6 +1,7 @@
 // corvantis-bench: how long the user's actions take, against the floor of
 // one bare SQLite commit on the same disk, measured in the same run.
-// Usage: corvantis-bench [REPEATS]
+// Usage: corvantis-bench [CAREERS]
+#include "play/AutoPlayer.h"
 #include "store/Sqlite.h"
 #include "wizard/Host.h"
 #include "wizard/Main.h"
@@ -8,6 +9,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QMap>
 #include <QTemporaryDir>
 
 #include <algorithm>
@@ -20,43 +22,50 @@ namespace {
 
 class SilentHost : public Host {
 public:
-    WeaponChoice pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>&,
-                            const std::function<bool(const QString&)>&) override
-    {
-        return {weapons.value(0), false};
-    }
-    QString pickSkill(const QString&, const QStringList& offered, const std::function<QString(const QString&)>&) override
-    {
-        return offered.value(0);
-    }
     void showMessages(const QStringList& texts) override
     {
         for (const QString& text : texts)
             std::fprintf(stderr, "bench: %s\n", qPrintable(text));
     }
+    QString pickSkill(const QString&, const QStringList& offered, const std::function<QString(const QString&)>&) override
+    {
+        return offered.value(0);
+    }
+    WeaponChoice pickWeapon(const QStringList& weapons, const std::function<QString(const QString&)>&,
+                            const std::function<bool(const QString&)>&) override
+    {
+        return {weapons.value(0), false};
+    }
 };
 
 struct Figures {
-    double median, worst;
+    double median = 0, worst = 0;
+    size_t count = 0;
 };
+
+Figures summarise(std::vector<double> ms)
+{
+    if (ms.empty())
+        return {};
+    std::sort(ms.begin(), ms.end());
+    return {ms[ms.size() / 2], ms.back(), ms.size()};
+}
 
 Figures measure(int repeats, const std::function<void()>& work)
 {
     std::vector<double> ms;
-    ms.reserve(static_cast<size_t>(repeats));
     for (int i = 0; i < repeats; ++i) {
         const auto start = std::chrono::steady_clock::now();
         work();
-        const auto end = std::chrono::steady_clock::now();
-        ms.push_back(std::chrono::duration<double, std::milli>(end - start).count());
+        ms.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
     }
-    std::sort(ms.begin(), ms.end());
-    return {ms[ms.size() / 2], ms.back()};
+    return summarise(ms);
 }
 
-void report(const char* what, Figures f, double floor)
+void report(const QString& what, Figures f, double floor)
 {
-    std::printf("%-28s median %8.3f ms  worst %8.3f ms  (%6.1f commits)\n", what, f.median, f.worst, f.median / floor);
+    std::printf("%-32s median %8.3f ms  worst %8.3f ms  (%6.1f commits, %zu runs)\n", qPrintable(what), f.median, f.worst,
+                f.median / floor, f.count);
 }
 
 } // namespace
@@ -64,7 +73,7 @@ void report(const char* what, Figures f, double floor)
 int main(int argc, char** argv)
 {
     QCoreApplication app(argc, argv);
-    const int repeats = argc > 1 ? std::max(3, std::atoi(argv[1])) : 50;
+    const int careers = argc > 1 ? std::max(3, std::atoi(argv[1])) : 20;
     const QString resources = QStringLiteral(CORVANTIS_BENCH_RESOURCES);
 
     // Work in the build tree, on the same disk as the application's bundle.
@@ -75,7 +84,7 @@ int main(int argc, char** argv)
         return 1;
     }
 
-    const Figures commit = measure(repeats, [&] {
+    const Figures commit = measure(50, [&] {
         sqlite::Connection db(chardata, sqlite::Access::ReadWrite, nullptr);
         db.exec("UPDATE Characteristics SET Value = Value + 1 WHERE Attribute = 'Cash'");
     });
@@ -85,13 +94,36 @@ int main(int argc, char** argv)
     Main main(dice, host);
     main.Event_Open(resources);
     main.store().setFile(chardata);
+    const Figures reset = measure(50, [&] { main.action([&] { main.ResetData(); }); });
+    const Figures roll = measure(50, [&] { main.press(QStringLiteral("UPPButton")); });
 
-    const Figures reset = measure(repeats, [&] { main.action([&] { main.ResetData(); }); });
-    const Figures roll = measure(repeats, [&] { main.press(QStringLiteral("UPPButton")); });
+    // Whole careers by the random player, on the durable database as the
+    // application uses it, with every press timed by its page.
+    QMap<int, std::vector<double>> byPage;
+    std::vector<double> careerMs;
+    auto careerStart = std::chrono::steady_clock::now();
+    AutoOptions options;
+    options.seed = 1;
+    options.count = careers;
+    options.quiet = true;
+    options.durable = true;
+    options.timeAction = [&](int page, const QString&, double ms) { byPage[page].push_back(ms); };
+    options.inspect = [&](Main&, int, std::uint64_t) {
+        const auto now = std::chrono::steady_clock::now();
+        careerMs.push_back(std::chrono::duration<double, std::milli>(now - careerStart).count());
+        careerStart = now;
+    };
+    if (const auto error = playAuto(resources, chardata, options)) {
+        std::fprintf(stderr, "corvantis-bench: %s\n", qPrintable(*error));
+        return 1;
+    }
 
-    std::printf("corvantis-bench: %d repeats, database in %s\n", repeats, qPrintable(work.path()));
-    report("bare SQLite commit", commit, commit.median);
-    report("ResetData", reset, commit.median);
-    report("Roll", roll, commit.median);
+    std::printf("corvantis-bench: database in %s\n", qPrintable(work.path()));
+    report(QStringLiteral("bare SQLite commit"), commit, commit.median);
+    report(QStringLiteral("ResetData"), reset, commit.median);
+    report(QStringLiteral("Roll"), roll, commit.median);
+    for (auto it = byPage.cbegin(); it != byPage.cend(); ++it)
+        report(QStringLiteral("Continue on page %1").arg(it.key()), summarise(it.value()), commit.median);
+    report(QStringLiteral("whole career"), summarise(careerMs), commit.median);
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "play/PlayHost.h"
 #include "wizard/Main.h"
 
+#include <chrono>
 #include <cstdio>
 #include <random>
 
@@ -37,9 +38,22 @@ private:
     std::mt19937_64& random_;
 };
 
+void timedPress(Main& main, const QString& button, const AutoOptions& options)
+{
+    if (!options.timeAction) {
+        main.press(button);
+        return;
+    }
+    const int page = main.form().currentPage();
+    const auto start = std::chrono::steady_clock::now();
+    main.press(button);
+    const auto end = std::chrono::steady_clock::now();
+    options.timeAction(page, button, std::chrono::duration<double, std::milli>(end - start).count());
+}
+
 // One move of the random player on the shown page: a choice in each radio
 // group, check boxes and popups at random, then Continue.
-bool actOnPage(Main& main, RandomHost& host)
+bool actOnPage(Main& main, RandomHost& host, const AutoOptions& options)
 {
     Form& form = main.form();
     QStringList groupsDone;
@@ -71,7 +85,7 @@ bool actOnPage(Main& main, RandomHost& host)
     Control* button = main.continueButton();
     if (button == nullptr || !main.usable(*button))
         return false;
-    main.press(button->name());
+    timedPress(main, button->name(), options);
     return true;
 }
 
@@ -98,23 +112,23 @@ std::optional<QString> playAuto(const QString& resources, const QString& chardat
         Main main(dice, host);
         main.Event_Open(resources);
         main.store().setFile(chardata);
-        main.store().setScratch(true);
+        main.store().setScratch(!options.durable);
 
         main.select(QStringLiteral("SexRadioButton"), host.pick(2));
         main.popup(QStringLiteral("HomeTLPopupMenu"), host.pick(9));
         int actions = 0;
         do {
-            main.press(QStringLiteral("UPPButton"));
+            timedPress(main, QStringLiteral("UPPButton"), options);
             ++actions;
             // A character who fails all three navies is rolled again.
             while (main.form().currentPage() == 0 && main.form().at(QStringLiteral("NavyPlacard")).visible() &&
                    actions < MaxActions) {
-                actOnPage(main, host);
+                actOnPage(main, host, options);
                 ++actions;
             }
         } while (main.form().currentPage() == 0 && actions < MaxActions);
         while (main.form().currentPage() != 14 && actions < MaxActions) {
-            actOnPage(main, host);
+            actOnPage(main, host, options);
             ++actions;
         }
         if (main.form().currentPage() != 14)

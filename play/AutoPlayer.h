@@ -15,9 +15,13 @@ struct AutoOptions {
     int count = 1;
     QString outDir;
     bool pdf = false;
-    bool quiet = false; // no summary lines
+    bool quiet = false;   // no summary lines
+    bool durable = false; // flush every commit, as the application does
     // Called with each finished character, before the next is rolled.
     std::function<void(Main&, int index, std::uint64_t seed)> inspect;
+    // Called with the time of each press of "Roll" or Continue, by the page
+    // it was pressed on.
+    std::function<void(int page, const QString& button, double ms)> timeAction;
 };
 
 // Plays the characters and prints one summary line each. Returns an error
