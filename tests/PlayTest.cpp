@@ -1,71 +1,10 @@
 // The headless driver, run as a program: scripts, dumps, exit codes.
 #include "tests/Fixtures.h"
+#include "tests/PlayRunner.h"
 
 #include <QCryptographicHash>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QProcess>
 
 namespace {
-
-struct PlayRun {
-    int exitCode = -1;
-    QList<QJsonObject> dumps;
-    QString err;
-};
-
-PlayRun play(const QStringList& args, const QByteArray& input = {})
-{
-    QProcess process;
-    process.start(QStringLiteral(CORVANTIS_TEST_PLAY), args);
-    process.write(input);
-    process.closeWriteChannel();
-    EXPECT_TRUE(process.waitForFinished(60000));
-    PlayRun run;
-    run.exitCode = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n')) {
-        if (line.isEmpty())
-            continue;
-        QJsonParseError error;
-        const QJsonDocument doc = QJsonDocument::fromJson(line, &error);
-        EXPECT_EQ(error.error, QJsonParseError::NoError) << line.constData();
-        run.dumps << doc.object();
-    }
-    return run;
-}
-
-PlayRun playScript(const QByteArray& script, QStringList options = {})
-{
-    options << QStringLiteral("-");
-    return play(options, script);
-}
-
-QString scenario(const char* name)
-{
-    return QStringLiteral(CORVANTIS_TEST_SCENARIOS "/") + QLatin1String(name);
-}
-
-// The expected log of a scenario: one line each, "** " before a bold line.
-void expectLog(const QJsonObject& dump, const char* expectedFile)
-{
-    QFile file(scenario(expectedFile));
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << expectedFile;
-    QStringList expected = QString::fromUtf8(file.readAll()).split('\n');
-    if (!expected.isEmpty() && expected.last().isEmpty())
-        expected.removeLast();
-    const QJsonArray log = dump["log"].toArray();
-    QList<int> bold;
-    for (const auto& index : dump["bold"].toArray())
-        bold << index.toInt();
-    ASSERT_EQ(log.size(), expected.size()) << expectedFile;
-    for (int i = 0; i < expected.size(); ++i) {
-        const bool wantBold = expected[i].startsWith("** ");
-        EXPECT_EQ(log[i].toString(), wantBold ? expected[i].mid(3) : expected[i]) << expectedFile << " line " << i + 1;
-        EXPECT_EQ(bold.contains(i), wantBold) << expectedFile << " line " << i + 1;
-    }
-}
 
 TEST(PlayScenario, RollThenDumpShowsTheNewCharacterOnPageZero)
 {
