@@ -48,6 +48,25 @@ TEST(PlayScenario, ASecondRollStartsOver)
     EXPECT_EQ(run.dumps[0]["menu"].toObject()["ShowLogMenuItem"].toString(), "Show Log");
 }
 
+TEST(PlayScenario, ACareerEndsInDeathOnTheFinalPage)
+{
+    const PlayRun run = play({scenario("career-death.play")});
+    ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
+    ASSERT_EQ(run.dumps.size(), 2);
+    EXPECT_EQ(run.dumps[0]["page"].toInt(), 15) << "a strike offers the survival modifier";
+    const QJsonObject& end = run.dumps[1];
+    expectLog(end, "career-death.log");
+    EXPECT_EQ(end["page"].toInt(), 14);
+    EXPECT_TRUE(end["placard_visible"].toBool());
+    const QJsonObject header = end["header"].toObject();
+    EXPECT_EQ(header["RankText"].toString(), "Spacehand Recruit");
+    EXPECT_EQ(header["BranchText"].toString(), "Engineering");
+    EXPECT_EQ(header["AgeText"].toString(), "19");
+    EXPECT_EQ(end["flags"].toObject()["SurvivalDM"].toInt(), 6);
+    EXPECT_TRUE(end["lists"].toObject()["Decorations"].toArray().isEmpty()) << "the dead get no ribbon";
+    EXPECT_EQ(end["controls"].toObject()["FinalLabel"].toObject()["caption"].toString(), "Completed Character Generation Sequence");
+}
+
 TEST(PlayScenario, TheSameSeedPlaysTheSameCharacter)
 {
     const PlayRun a = playScript("roll\ndump\n", {"--seed", "99"});
