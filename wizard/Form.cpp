@@ -1,31 +1,31 @@
 #include "wizard/Form.h"
 
-#include "wizard/layout/ControlSpec.h"
+#include "wizard/layout/LayoutRow.h"
 
 Form::Form()
 {
-    for (const ControlSpec& spec : headerLayout())
-        add(spec, -1);
+    for (const LayoutRow& row : headerLayout())
+        add(row, -1);
     for (int page = 0; page < PageCount; ++page)
-        for (const ControlSpec& spec : pageLayout(page))
-            add(spec, page);
+        for (const LayoutRow& row : pageLayout(page))
+            add(row, page);
 }
 
 Form::~Form() = default;
 
-void Form::add(const ControlSpec& spec, int page)
+void Form::add(const LayoutRow& row, int page)
 {
-    auto control = std::make_unique<Control>(this, QString::fromUtf8(spec.name), spec.index, spec.kind, page,
-                                             QRect(spec.x, spec.y, spec.w, spec.h));
-    const QString caption = QString::fromUtf8(spec.caption);
-    if (spec.kind == ControlKind::PopupMenu)
+    auto control = std::make_unique<Control>(this, QString::fromUtf8(row.name), row.index, row.kind, page,
+                                             QRect(row.x, row.y, row.w, row.h));
+    const QString caption = QString::fromUtf8(row.caption);
+    if (row.kind == ControlKind::PopupMenu)
         control->setItems(caption.split(QLatin1Char('|')), 0);
     else
         control->setCaption(caption);
-    control->setEnabled(spec.enabled);
-    control->setChecked(spec.checked);
-    control->setVisible(spec.visible);
-    control->setTooltip(QString::fromUtf8(spec.tooltip));
+    control->setEnabled(row.enabled);
+    control->setChecked(row.checked);
+    control->setVisible(row.visible);
+    control->setTooltip(QString::fromUtf8(row.tooltip));
     byKey_.insert(control->key(), control.get());
     controls_.push_back(std::move(control));
 }

@@ -11,7 +11,7 @@
 #include <memory>
 #include <vector>
 
-struct ControlSpec;
+struct LayoutRow;
 
 class Form : public QObject {
     Q_OBJECT
@@ -44,7 +44,7 @@ Q_SIGNALS:
     void pageChanged(int page);
 
 private:
-    void add(const ControlSpec& spec, int page);
+    void add(const LayoutRow& row, int page);
 
     std::vector<std::unique_ptr<Control>> controls_;
     QHash<QString, Control*> byKey_;

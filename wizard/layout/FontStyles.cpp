@@ -1,4 +1,4 @@
-#include "wizard/layout/ControlSpec.h"
+#include "wizard/layout/LayoutRow.h"
 
 #include <QHash>
 

@@ -1,10 +1,10 @@
-#include "wizard/layout/ControlSpec.h"
+#include "wizard/layout/LayoutRow.h"
 
 using K = ControlKind;
 
-const std::vector<ControlSpec>& headerLayout()
+const std::vector<LayoutRow>& headerLayout()
 {
-    static const std::vector<ControlSpec> header = {
+    static const std::vector<LayoutRow> header = {
         {"NameLabel", -1, K::Label, 19, 36, 107, 20, "Character Name:"},
         {"NameText", -1, K::EditField, 132, 35, 144, 22, ""},
         {"HomeTLLabel", -1, K::Label, 291, 36, 63, 20, "Home TL:"},

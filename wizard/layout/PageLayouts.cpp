@@ -1,5 +1,5 @@
 // The pages of the wizard: each page's placard and the controls on it.
-#include "wizard/layout/ControlSpec.h"
+#include "wizard/layout/LayoutRow.h"
 
 #include "wizard/Form.h"
 
@@ -13,7 +13,7 @@ namespace {
 #define PLACARD(name) {name, -1, K::Placard, 18, 220, 566, 279, ""}
 #define CONTINUE(name, enabled) {name, -1, K::PushButton, 498, 464, 74, 20, "Continue", enabled}
 
-const std::vector<ControlSpec> enlistment = {
+const std::vector<LayoutRow> enlistment = {
     {"NavyPlacard", -1, K::Placard, 18, 220, 566, 279, "", true, false, "", false},
     {"ServiceLabel", -1, K::Heading, 228, 220, 150, 20, "Select Naval Service"},
     {"ServiceRadioButton", 0, K::RadioButton, 133, 252, 100, 20, "Imperial", true, true},
@@ -26,7 +26,7 @@ const std::vector<ControlSpec> enlistment = {
     CONTINUE("ServiceButton", false),
 };
 
-const std::vector<ControlSpec> academy = {
+const std::vector<LayoutRow> academy = {
     PLACARD("NAPlacard"),
     {"NALabel", -1, K::Heading, 48, 220, 504, 20,
      "Select Naval Academy (Soc 8+), College (with or without NOTC), or Enlistment"},
@@ -44,7 +44,7 @@ const std::vector<ControlSpec> academy = {
     CONTINUE("NAButton", false),
 };
 
-const std::vector<ControlSpec> honours = {
+const std::vector<LayoutRow> honours = {
     PLACARD("HonorsPlacard"),
     {"HonorsLabel", -1, K::Heading, 48, 220, 504, 20, "Honors Options: Select Medical School, Flight School, or Neither"},
     {"HonorsRadioButton", 0, K::RadioButton, 38, 252, 131, 20, "Medical School"},
@@ -59,7 +59,7 @@ const std::vector<ControlSpec> honours = {
     CONTINUE("HonorsButton", false),
 };
 
-const std::vector<ControlSpec> branchSoc = {
+const std::vector<LayoutRow> branchSoc = {
     PLACARD("BranchSocPlacard"),
     {"BranchSocLabel", -1, K::Heading, 196, 220, 212, 20, "Select Branch of Service (Soc 9+)"},
     {"BranchSocRadioButton", 0, K::RadioButton, 47, 252, 86, 20, "Line/Crew"},
@@ -71,7 +71,7 @@ const std::vector<ControlSpec> branchSoc = {
     CONTINUE("BranchSocButton", false),
 };
 
-const std::vector<ControlSpec> branchDM = {
+const std::vector<LayoutRow> branchDM = {
     PLACARD("GAPlacard"),
     {"BranchDMLabel", -1, K::Heading, 166, 220, 268, 20, "Select Branch Assignment Options (DMs)"},
     {"BranchDMDMLabel", -1, K::Label, 195, 275, 25, 118, "Roll\n0\n1\n2\n3\n4\n5\n6\n7"},
@@ -87,9 +87,9 @@ const std::vector<ControlSpec> branchDM = {
     CONTINUE("BranchDMButton", true),
 };
 
-const std::vector<ControlSpec> assignment = {};
+const std::vector<LayoutRow> assignment = {};
 
-const std::vector<ControlSpec> officer = {
+const std::vector<LayoutRow> officer = {
     PLACARD("OfficerPlacard"),
     {"OfficerLabel", -1, K::Heading, 166, 220, 270, 20, "Select First Term Officer Training Table"},
     {"OfficerTRLabel", -1, K::Label, 220, 252, 145, 20, "Total Rolls Remaining:"},
@@ -103,7 +103,7 @@ const std::vector<ControlSpec> officer = {
     {"OfficerDMLabel", -1, K::Label, 183, 434, 135, 31, "+1 DM if Subsector Navy\n+2 DM if Imperial Navy"},
     CONTINUE("OfficerButton", false),
 };
-const std::vector<ControlSpec> command = {
+const std::vector<LayoutRow> command = {
     PLACARD("CommandPlacard"),
     {"CommandLabel", -1, K::Heading, 166, 220, 270, 20, "Select Command Attempt or Staff Option"},
     {"CommandRadioButton", 0, K::RadioButton, 197, 252, 100, 20, "Command", true, true},
@@ -117,7 +117,7 @@ const std::vector<ControlSpec> command = {
     CONTINUE("CommandButton", false),
 };
 
-const std::vector<ControlSpec> specialDuty = {
+const std::vector<LayoutRow> specialDuty = {
     PLACARD("SpecialDutyPlacard"),
     {"SpecialDutyLabel", -1, K::Heading, 166, 220, 270, 20, "Select Special Duty Option (DM)"},
     {"SpecialDutyEnLabel", -1, K::Label, 192, 252, 120, 20, "Enlisted"},
@@ -133,7 +133,7 @@ const std::vector<ControlSpec> specialDuty = {
     CONTINUE("SpecialDutyButton", true),
 };
 
-const std::vector<ControlSpec> branchXT = {
+const std::vector<LayoutRow> branchXT = {
     PLACARD("BranchXTPlacard"),
     {"BranchXTLabel", -1, K::Heading, 196, 220, 212, 20, "Select Branch for Cross Training"},
     {"BranchXTRadioButton", 0, K::RadioButton, 94, 252, 62, 20, "Crew"},
@@ -144,7 +144,7 @@ const std::vector<ControlSpec> branchXT = {
     CONTINUE("BranchXTButton", false),
 };
 
-const std::vector<ControlSpec> reenlist = {
+const std::vector<LayoutRow> reenlist = {
     PLACARD("ReenlistPlacard"),
     {"ReenlistLabel", -1, K::Heading, 166, 220, 270, 20, "Select Reenlistment Option"},
     {"ReenlistRadioButton", 0, K::RadioButton, 166, 252, 160, 20, "Attempt Reenlistment"},
@@ -152,7 +152,7 @@ const std::vector<ControlSpec> reenlist = {
     CONTINUE("ReenlistButton", false),
 };
 
-const std::vector<ControlSpec> specialist = {
+const std::vector<LayoutRow> specialist = {
     PLACARD("SpecialistPlacard"),
     {"SpecialistLabel", -1, K::Heading, 166, 220, 270, 20, "Select Specialist School Option (DM)"},
     {"SpecialistLabel1", -1, K::Label, 233, 249, 30, 172, "Roll\n1\n2\n3\n4\n5\n6\n7\n8\n9\n10\n11\n12"},
@@ -164,7 +164,7 @@ const std::vector<ControlSpec> specialist = {
     CONTINUE("SpecialistButton", true),
 };
 
-const std::vector<ControlSpec> branchOCS = {
+const std::vector<LayoutRow> branchOCS = {
     PLACARD("BranchOCSPlacard"),
     {"BranchOCSLabel", -1, K::Heading, 196, 220, 212, 20, "Select Branch of Service"},
     {"BranchOCSRadioButton", 0, K::RadioButton, 47, 252, 86, 20, "Line/Crew"},
@@ -176,7 +176,7 @@ const std::vector<ControlSpec> branchOCS = {
     CONTINUE("BranchOCSButton", false),
 };
 
-const std::vector<ControlSpec> aide = {
+const std::vector<LayoutRow> aide = {
     PLACARD("AidePlacard"),
     {"AideLabel", -1, K::Heading, 205, 220, 190, 20, "Select Next Assignment"},
     {"AideRadioButton", 0, K::RadioButton, 165, 252, 140, 20, "Intelligence School"},
@@ -194,13 +194,13 @@ const std::vector<ControlSpec> aide = {
     CONTINUE("AideButton", false),
 };
 
-const std::vector<ControlSpec> finalPage = {
+const std::vector<LayoutRow> finalPage = {
     PLACARD("FinalPlacard"),
     {"FinalLabel", -1, K::Heading, 161, 220, 280, 20, "Completed Character Generation Sequence"},
     {"NavyLogo", -1, K::ImageWell, 267, 327, 64, 64},
 };
 
-const std::vector<ControlSpec> survival = {
+const std::vector<LayoutRow> survival = {
     PLACARD("SurvivalPlacard"),
     {"SurvivalLabel", -1, K::Heading, 161, 220, 280, 20, "Select DM for Survival and Decoration Rolls"},
     {"SurvivalLabel1", -1, K::Label, 157, 252, 290, 60,
@@ -211,7 +211,7 @@ const std::vector<ControlSpec> survival = {
     CONTINUE("SurvivalButton", true),
 };
 
-const std::vector<ControlSpec> skill = {
+const std::vector<LayoutRow> skill = {
     PLACARD("SkillPlacard"),
     {"SkillLabel", -1, K::Heading, 166, 220, 270, 20, "Select Skill Table"},
     {"SkillRadioButton", 0, K::RadioButton, 53, 252, 72, 20, "Navy Life"},
@@ -242,7 +242,7 @@ const std::vector<ControlSpec> skill = {
     CONTINUE("SkillButton", true),
 };
 
-const std::vector<ControlSpec> muster = {
+const std::vector<LayoutRow> muster = {
     PLACARD("MusterPlacard"),
     {"MusterLabel", -1, K::Heading, 166, 220, 270, 20, "Select Mustering Out Table"},
     {"MusterTRLabel", -1, K::Label, 126, 252, 145, 20, "Total Rolls Remaining:"},
@@ -260,7 +260,7 @@ const std::vector<ControlSpec> muster = {
     CONTINUE("MusterButton", false),
 };
 
-const std::array<const std::vector<ControlSpec>*, Form::PageCount> pages = {
+const std::array<const std::vector<LayoutRow>*, Form::PageCount> pages = {
     &enlistment, &academy, &honours, &branchSoc, &branchDM, &assignment,
     &officer,    &command, &specialDuty, &branchXT, &reenlist, &specialist,
     &branchOCS,  &aide,    &finalPage, &survival, &skill,    &muster,
@@ -268,7 +268,7 @@ const std::array<const std::vector<ControlSpec>*, Form::PageCount> pages = {
 
 } // namespace
 
-const std::vector<ControlSpec>& pageLayout(int page)
+const std::vector<LayoutRow>& pageLayout(int page)
 {
     return *pages.at(static_cast<size_t>(page));
 }

@@ -1,7 +1,7 @@
 #include "wizard/widgets/MainWindow.h"
 
 #include "wizard/Main.h"
-#include "wizard/layout/ControlSpec.h"
+#include "wizard/layout/LayoutRow.h"
 #include "wizard/widgets/SelectSkillDialog.h"
 #include "wizard/widgets/SelectWeaponDialog.h"
 

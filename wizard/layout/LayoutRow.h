@@ -6,7 +6,7 @@
 
 #include <vector>
 
-struct ControlSpec {
+struct LayoutRow {
     const char* name;
     int index; // member of a radio group, or -1
     ControlKind kind;
@@ -21,9 +21,9 @@ struct ControlSpec {
 };
 
 // The window header, above the page panel.
-const std::vector<ControlSpec>& headerLayout();
+const std::vector<LayoutRow>& headerLayout();
 // The controls of one page, its placard first.
-const std::vector<ControlSpec>& pageLayout(int page);
+const std::vector<LayoutRow>& pageLayout(int page);
 
 // The type of a control where it differs from the window's own.
 enum class FontStyle { Normal, Bold, Italic, NarrowBold };
