@@ -28,11 +28,7 @@ int Module1::GetCashBenefit()
 
 QStringList Module1::GetBladeSet()
 {
-    QStringList blades;
-    if (const auto rows = rules_.select("select Name from Skills where Special='Blade Combat'"))
-        for (const QStringList& row : *rows)
-            blades << row.value(0);
-    return blades;
+    return rules_.column("select Name from Skills where Special='Blade Combat'");
 }
 
 QString Module1::GetWeaponDescription(const QString& name)

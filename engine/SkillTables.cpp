@@ -46,11 +46,7 @@ int serviceModifier(const QString& category, bool officer, int rank, bool capped
 
 QStringList Module1::GetAllSkills()
 {
-    QStringList names;
-    if (const auto rows = rules_.select("select Name from Skills order by 'Name'"))
-        for (const QStringList& row : *rows)
-            names << row.value(0);
-    return names;
+    return rules_.column("select Name from Skills order by 'Name'");
 }
 
 QString Module1::GetSkillDescription(const QString& name)

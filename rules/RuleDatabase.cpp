@@ -25,3 +25,12 @@ std::optional<QString> RuleDatabase::nth(const char* sql, int n) const
         return std::nullopt;
     return rows->at(static_cast<size_t>(n)).first();
 }
+
+QStringList RuleDatabase::column(const char* sql) const
+{
+    QStringList values;
+    if (const auto rows = select(sql))
+        for (const QStringList& row : *rows)
+            values << row.value(0);
+    return values;
+}

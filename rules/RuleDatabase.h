@@ -23,6 +23,10 @@ public:
     // returns them; nothing when the file could not be read.
     std::optional<std::vector<QStringList>> select(const char* sql, std::initializer_list<sqlite::Value> params = {}) const;
 
+    // The first column of every row, in order; empty when the file could
+    // not be read.
+    QStringList column(const char* sql) const;
+
     // The n-th row's first column (n counted from 0), or nothing when the
     // database failed or has fewer rows. Titles are found by position.
     std::optional<QString> nth(const char* sql, int n) const;
