@@ -9,7 +9,7 @@ JOBS ?= $(shell nproc)
 PACKAGES := build-essential cmake pkg-config \
             qt6-base-dev qt6-base-dev-tools libqt6sql6-sqlite qt6-qpa-plugins \
             libgl1-mesa-dev libsqlite3-dev libgtest-dev libgmock-dev \
-            fonts-liberation2
+            fonts-liberation fonts-liberation2
 
 # Warnings are errors in CI (CI=true), plain warnings at a desk.
 ifeq ($(CI),true)
