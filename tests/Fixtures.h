@@ -24,9 +24,11 @@ public:
     TempCharacterDb()
     {
         path_ = dir_.filePath(QStringLiteral("chardata.rsd"));
-        const bool copied = QFile::copy(QDir(builtResources()).filePath(QStringLiteral("chardata.rsd")), path_);
+        // The pristine build, not the bundle's copy, which the application
+        // may have left holding a character.
+        const bool copied = QFile::copy(QStringLiteral(CORVANTIS_TEST_PRISTINE_CHARDATA), path_);
         QFile(path_).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-        EXPECT_TRUE(copied) << "no built chardata.rsd in " << qPrintable(builtResources());
+        EXPECT_TRUE(copied) << "no built " << CORVANTIS_TEST_PRISTINE_CHARDATA;
     }
     const QString& path() const { return path_; }
     QString folder() const { return dir_.path(); }
