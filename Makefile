@@ -54,7 +54,8 @@ bench: build
 CAREERS ?= 3000
 careers: build
 	CORVANTIS_CAREERS=$(CAREERS) $(BUILD_DIR)/tests/corvantis_tests --gtest_filter='CareerProperties.*'
-	$(BUILD_DIR)/Corvantis/bin/corvantis-play auto --seed 77 --count 1000 > /dev/null
+	out=$$(mktemp -d) && $(BUILD_DIR)/Corvantis/bin/corvantis-play auto --seed 77 --count 1000 --out $$out > /dev/null; \
+	  status=$$?; rm -rf $$out; exit $$status
 
 # The chances of each assignment roll, with no modifiers.
 odds: build

@@ -1,7 +1,11 @@
 #include "play/AutoPlayer.h"
 
+#include "charfile/AtomicFile.h"
 #include "play/PlayHost.h"
+#include "print/CharacterSheet.h"
 #include "wizard/Main.h"
+
+#include <QDir>
 
 #include <chrono>
 #include <cstdio>
@@ -96,12 +100,26 @@ QString ending(Main& main)
     return main.store().GetBool(QStringLiteral("Retired")) ? QStringLiteral("retired") : QStringLiteral("mustered out");
 }
 
+// Saves the finished character as character-NNNN.vcx2, with its printed
+// sheet beside it when asked.
+std::optional<QString> saveCharacter(Main& main, PlayHost& host, const QDir& folder, int number, bool pdf)
+{
+    const QString stem = QStringLiteral("character-%1").arg(number, 4, 10, QLatin1Char('0'));
+    host.messages.clear();
+    main.action([&] { main.file().DoSave(folder.filePath(stem + QStringLiteral(".vcx2"))); });
+    if (!host.messages.isEmpty())
+        return host.messages.join(QLatin1Char(' '));
+    if (pdf) {
+        if (auto reason = writeFileAtomically(folder.filePath(stem + QStringLiteral(".pdf")), characterSheetPdf(main.sheetData())))
+            return QStringLiteral("could not write %1.pdf: %2").arg(stem, *reason);
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> playAuto(const QString& resources, const QString& chardata, const AutoOptions& options)
 {
-    if (options.pdf)
-        std::fprintf(stderr, "corvantis-play: printed sheets are not available in this version; --pdf is ignored\n");
     for (int i = 0; i < options.count; ++i) {
         const std::uint64_t seed = options.seed + static_cast<std::uint64_t>(i);
         Dice dice(seed);
@@ -148,6 +166,9 @@ std::optional<QString> playAuto(const QString& resources, const QString& chardat
             std::printf("%s\n", line.toUtf8().constData());
             std::fflush(stdout);
         }
+        if (!options.outDir.isEmpty())
+            if (auto error = saveCharacter(main, host, QDir(options.outDir), i + 1, options.pdf))
+                return error;
         if (options.inspect)
             options.inspect(main, i, seed);
     }

@@ -13,7 +13,7 @@ class Main;
 struct AutoOptions {
     std::uint64_t seed = 1;
     int count = 1;
-    QString outDir;
+    QString outDir; // where each character is saved; empty saves nothing
     bool pdf = false;
     bool quiet = false;   // no summary lines
     bool durable = false; // flush every commit, as the application does

@@ -1,8 +1,10 @@
 #include "play/Script.h"
 
 #include "app/Shell.h"
+#include "charfile/AtomicFile.h"
 #include "play/Dump.h"
 #include "play/PlayHost.h"
+#include "print/CharacterSheet.h"
 #include "wizard/Main.h"
 
 Script::Script(Main& main, Shell& shell, PlayHost& host, Output output)
@@ -176,7 +178,14 @@ std::optional<QString> Script::perform(const QString& action, const QString& res
     if (action == QLatin1String("save") || action == QLatin1String("open") || action == QLatin1String("print")) {
         if (rest.isEmpty())
             return QStringLiteral("usage: %1 FILE").arg(action);
-        return QStringLiteral("%1 is not available in this version").arg(action);
+        // FILE stands for what the file dialog would have returned.
+        if (action == QLatin1String("save"))
+            main_.action([&] { main_.file().DoSave(rest); });
+        else if (action == QLatin1String("open"))
+            main_.action([&] { main_.file().DoOpen(rest); });
+        else if (auto reason = writeFileAtomically(rest, characterSheetPdf(main_.sheetData())))
+            main_.notify(QStringLiteral("Could not print to \u201C%1\u201D: %2.").arg(rest, *reason));
+        return std::nullopt;
     }
     if (action == QLatin1String("close")) {
         main_.Event_Close();

@@ -11,7 +11,7 @@
 #include "store/ResourceFolder.h"
 #include "wizard/Main.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -119,13 +119,23 @@ std::optional<QByteArray> readScript(const QString& name)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The printed sheet needs fonts, hence a GUI application, but never a
+    // display: the driver is headless wherever it runs.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    // Without a desktop session the platform warns about its runtime folder,
+    // which the driver never uses; that warning would only bury its own.
+    static const QtMessageHandler standard = qInstallMessageHandler(nullptr);
+    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext& context, const QString& text) {
+        if (!text.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR")))
+            standard(type, context, text);
+    });
+    QGuiApplication app(argc, argv);
     const char* reason = "";
-    const auto args = parse(QCoreApplication::arguments(), &reason);
+    const auto args = parse(QGuiApplication::arguments(), &reason);
     if (!args)
         return usage(reason);
 
-    const QString resources = args->resources.isEmpty() ? GetResourceFolder(QCoreApplication::applicationFilePath())
+    const QString resources = args->resources.isEmpty() ? GetResourceFolder(QGuiApplication::applicationFilePath())
                                                         : QDir(args->resources).absolutePath();
     // Work on a private copy of the character database, so that a run never
     // touches the application's character or another run's.

@@ -6,6 +6,7 @@
 #include "tests/Fixtures.h"
 
 #include <QProcess>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -225,10 +226,12 @@ struct BatchRun {
     QString out, err;
 };
 
+// Runs a batch whose characters are saved in a folder of its own.
 BatchRun runAuto(const QStringList& args)
 {
+    QTemporaryDir out;
     QProcess process;
-    process.start(QStringLiteral(CORVANTIS_TEST_PLAY), QStringList{"auto"} + args);
+    process.start(QStringLiteral(CORVANTIS_TEST_PLAY), QStringList{"auto", "--out", out.path()} + args);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(300000));
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,

@@ -2,9 +2,11 @@
 // text across hide and show; the about box shows the build's version.
 #include "app/widgets/AboutBox.h"
 #include "app/widgets/LogWindow.h"
+#include "app/widgets/SkillBrowser.h"
 #include "wizard/LogModel.h"
 
 #include <QLineEdit>
+#include <QListWidget>
 #include <QTextBlock>
 #include <QTextEdit>
 
@@ -44,6 +46,34 @@ TEST(AboutBoxTest, ShowsMajorDotMinor)
     auto* version = box.findChild<QLineEdit*>("AboutVersion");
     ASSERT_NE(version, nullptr);
     EXPECT_EQ(version->text(), AboutBox::versionText(CORVANTIS_VERSION_MAJOR, CORVANTIS_VERSION_MINOR));
+}
+
+TEST(SkillBrowserTest, ListsEverySkillOnceSortedAndDescribesTheSelectedOne)
+{
+    int reads = 0;
+    SkillBrowser browser([&] { ++reads; return QStringList({"Pilot", "Admin", "Vacc Suit"}); },
+                         [](const QString& skill) { return "About " + skill; }, nullptr);
+    auto* list = browser.findChild<QListWidget*>("SkillsListbox");
+    auto* text = browser.findChild<QTextEdit*>("SkillsTextArea1");
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(text, nullptr);
+    browser.Event_Activate();
+    list->setCurrentRow(1);
+    EXPECT_EQ(text->toPlainText(), "About Pilot");
+    // Coming back to the window reads the skills again, without doubling
+    // them and without losing the one being read.
+    browser.Event_Activate();
+    browser.Event_Activate();
+    EXPECT_EQ(reads, 3);
+    QStringList shown;
+    for (int i = 0; i < list->count(); ++i)
+        shown << list->item(i)->text();
+    EXPECT_EQ(shown, QStringList({"Admin", "Pilot", "Vacc Suit"}));
+    EXPECT_EQ(text->toPlainText(), "About Pilot");
+    list->setCurrentRow(2);
+    EXPECT_EQ(text->toPlainText(), "About Vacc Suit");
+    list->clearSelection();
+    EXPECT_EQ(text->toPlainText(), "");
 }
 
 } // namespace

@@ -35,7 +35,8 @@ const char* const ContinueButtons[Form::PageCount] = {
 } // namespace
 
 Main::Main(Dice& dice, Host& host)
-    : dice_(dice), host_(host), store_(this), rules_(this), engine_(store_, rules_, dice_, *this)
+    : dice_(dice), host_(host), store_(this), rules_(this), engine_(store_, rules_, dice_, *this),
+      file_(store_, engine_, *this)
 {
     pressHandlers_.insert(QStringLiteral("UPPButton"), [this] { UPPButton_Action(); });
     registerEnlistment();
@@ -306,7 +307,7 @@ void Main::ResetData()
     store_.DeleteXT();
 
     engine_.flags.reset();
-    // The character file's dates are cleared here too, once it has them.
+    file_.clearDates();
 
     form_.at(QStringLiteral("ServiceRadioButton"), 0).setChecked(true);
 

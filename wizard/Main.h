@@ -4,12 +4,15 @@
 // LogModel into widgets and forwards the user's clicks here; the headless
 // driver does the same from a script. Both therefore run the same handlers.
 
+#include "charfile/CharacterFields.h"
+#include "charfile/FileModule.h"
 #include "engine/EngineView.h"
 #include "engine/Module1.h"
 #include "rules/RuleDatabase.h"
 #include "store/CharacterStore.h"
 #include "store/DatabaseErrorSink.h"
 #include "wizard/Form.h"
+#include "print/SheetData.h"
 #include "wizard/LogModel.h"
 
 #include <QHash>
@@ -19,7 +22,7 @@
 
 class Host;
 
-class Main : public EngineView, public DatabaseErrorSink {
+class Main : public EngineView, public DatabaseErrorSink, public CharacterFields {
 public:
     Main(Dice& dice, Host& host);
     Main(const Main&) = delete;
@@ -31,6 +34,7 @@ public:
     Module1& engine() { return engine_; }
     CharacterStore& store() { return store_; }
     RuleDatabase& rules() { return rules_; }
+    FileModule& file() { return file_; }
 
     // Window opening: locates the two databases in the resource folder.
     void Event_Open(const QString& resourceFolder);
@@ -61,6 +65,18 @@ public:
     void setPage(int page) override;
     QString pickSkill(const QString& label, const QStringList& offered, const Describe& describe) override;
     void notify(const QString& text) override;
+
+    // CharacterFields, for saving and opening.
+    QString fieldText(const QString& control) const override;
+    void setFieldText(const QString& control, const QString& text) override;
+    QString homeTechLevelText() const override;
+    void selectHomeTechLevel(int level) override;
+    QString logText() const override;
+    void setLogText(const QString& text) override;
+    void resetToFinalPage() override;
+
+    // What the printed sheet shows of the character on screen.
+    SheetData sheetData();
 
     // DatabaseErrorSink, for the store and the rule database.
     void databaseError(int code, const QString& message) override;
@@ -156,6 +172,7 @@ private:
     CharacterStore store_;
     RuleDatabase rules_;
     Module1 engine_;
+    FileModule file_;
 
     QHash<QString, std::function<void()>> pressHandlers_;
     QHash<QString, std::function<void(int)>> selectHandlers_;

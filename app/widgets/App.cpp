@@ -9,13 +9,24 @@
 #include "wizard/Main.h"
 #include "wizard/widgets/MainWindow.h"
 
+#include "charfile/CharacterFile.h"
+#include "print/CharacterSheet.h"
+
 #include <QAction>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileOpenEvent>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QStandardPaths>
 #include <QFont>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 
 #include <functional>
+#include <utility>
 
 App::App(int& argc, char** argv) : QApplication(argc, argv)
 {
@@ -37,6 +48,8 @@ void App::start()
     shell_ = std::make_unique<Shell>(window_->main(), this);
     buildMenuBar();
     window_->show();
+    for (const QString& path : std::exchange(pendingOpens_, {}))
+        Event_OpenDocument(path);
 }
 
 void App::buildMenuBar()
@@ -123,7 +136,19 @@ void App::setLogWindowVisible(bool visible)
 void App::setSkillsWindowVisible(bool visible)
 {
     if (skills_ == nullptr) {
-        skills_ = new SkillBrowser(window_.get());
+        Main& main = window_->main();
+        skills_ = new SkillBrowser(
+            [&main] {
+                QStringList names;
+                main.action([&] { names = main.engine().GetAllSkills(); });
+                return names;
+            },
+            [&main](const QString& skill) {
+                QString text;
+                main.action([&] { text = main.engine().GetSkillDescription(skill); });
+                return text;
+            },
+            window_.get());
         connect(skills_, &SkillBrowser::closed, this, [this] { shell_->skillsWindowClosed(); });
     }
     skills_->setVisible(visible);
@@ -142,8 +167,104 @@ void App::showAboutBox()
 bool App::_AboutMenuItem_Action() { return shell_->_AboutMenuItem_Action(); }
 bool App::_ShowLogMenuItem_Action() { return shell_->_ShowLogMenuItem_Action(); }
 bool App::_ShowSkillsMenuItem_Action() { return shell_->_ShowSkillsMenuItem_Action(); }
-// Files and printing come with the character file and the printed sheet.
-bool App::_FilePrintMenuItem_Action() { return true; }
-bool App::_FilePageSetupMenuItem_Action() { return true; }
-bool App::_FileOpenMenuItem_Action() { return true; }
-bool App::_FileSaveMenuItem_Action() { return true; }
+
+namespace {
+
+// Where the file dialogs start: the Documents folder, or the home folder
+// on a desktop that has none.
+QString documentsFolder()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(documents).exists() ? documents : QDir::homePath();
+}
+
+QString characterFilter()
+{
+    return QStringLiteral("%1 (*%2)").arg(QLatin1String(charfile::TypeName), QLatin1String(charfile::Extension));
+}
+
+// A short readable account of a page setup: paper, orientation, margins.
+QString describePageLayout(const QPageLayout& layout)
+{
+    const QMarginsF margins = layout.margins(QPageLayout::Point);
+    return QStringLiteral("%1;%2;%3,%4,%5,%6")
+        .arg(layout.pageSize().key(),
+             layout.orientation() == QPageLayout::Landscape ? QStringLiteral("Landscape") : QStringLiteral("Portrait"))
+        .arg(margins.left())
+        .arg(margins.top())
+        .arg(margins.right())
+        .arg(margins.bottom());
+}
+
+} // namespace
+
+bool App::_FileSaveMenuItem_Action()
+{
+    Main& main = window_->main();
+    QFileDialog dialog(window_.get(), QStringLiteral("Save Character Data"),
+                       QDir(documentsFolder()).filePath(main.file().suggestedFileName()), characterFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QLatin1String(charfile::Extension).mid(1));
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        main.file().DoSave(dialog.selectedFiles().front());
+    return true;
+}
+
+bool App::_FileOpenMenuItem_Action()
+{
+    QFileDialog dialog(window_.get(), QStringLiteral("Select a Character File"), documentsFolder(), characterFilter());
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setWindowModality(Qt::WindowModal);
+    const bool chosen = dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty();
+    window_->main().file().DoOpen(chosen ? dialog.selectedFiles().front() : QString());
+    return true;
+}
+
+void App::Event_OpenDocument(const QString& path)
+{
+    if (!window_) {
+        pendingOpens_ << path;
+        return;
+    }
+    Main& main = window_->main();
+    main.action([&] { main.file().DoOpen(path); });
+}
+
+bool App::event(QEvent* event)
+{
+    if (event->type() == QEvent::FileOpen) {
+        Event_OpenDocument(static_cast<QFileOpenEvent*>(event)->file());
+        return true;
+    }
+    return QApplication::event(event);
+}
+
+bool App::_FilePageSetupMenuItem_Action()
+{
+    auto setup = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    if (PrintSetup)
+        setup->setPageLayout(PrintSetup->pageLayout());
+    QPageSetupDialog dialog(setup.get(), window_.get());
+    if (dialog.exec() == QDialog::Accepted) {
+        PrintSettings = describePageLayout(setup->pageLayout());
+        PrintSetup = std::move(setup);
+    }
+    return true;
+}
+
+bool App::_FilePrintMenuItem_Action()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    if (PrintSetup) {
+        printer.setPrinterName(PrintSetup->printerName());
+        printer.setPageLayout(PrintSetup->pageLayout());
+    }
+    QPrintDialog dialog(&printer, window_.get());
+    dialog.setWindowModality(Qt::WindowModal);
+    if (dialog.exec() != QDialog::Accepted)
+        return true;
+    printCharacterSheet(printer, window_->main().sheetData());
+    return true;
+}

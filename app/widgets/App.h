@@ -16,6 +16,7 @@ class AboutBox;
 class LogWindow;
 class MainWindow;
 class QAction;
+class QPrinter;
 class SkillBrowser;
 
 class App : public QApplication, public ShellView {
@@ -41,6 +42,17 @@ public:
     bool _FileOpenMenuItem_Action();
     bool _FileSaveMenuItem_Action();
 
+    // The desktop asks for a file to be opened: from the command line on
+    // Linux (`corvantis FILE.vcx2`), by a file-open event on the Mac.
+    void Event_OpenDocument(const QString& path);
+
+    // Printing: the last confirmed page setup, kept until the program quits.
+    QString PrintSettings;
+    std::unique_ptr<QPrinter> PrintSetup;
+
+protected:
+    bool event(QEvent* event) override;
+
 private:
     void buildMenuBar();
     LogWindow& logWindow();
@@ -54,4 +66,5 @@ private:
     SkillBrowser* skills_ = nullptr;
     AboutBox* about_ = nullptr;
     QHash<QString, QAction*> items_;
+    QStringList pendingOpens_; // files the desktop handed over before the window existed
 };
