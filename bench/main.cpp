@@ -1,16 +1,20 @@
 // corvantis-bench: how long the user's actions take, against the floor of
 // one bare SQLite commit on the same disk, measured in the same run.
 // Usage: corvantis-bench [CAREERS]
+#include "charfile/AtomicFile.h"
 #include "play/AutoPlayer.h"
+#include "print/CharacterSheet.h"
 #include "store/Sqlite.h"
 #include "wizard/Host.h"
 #include "wizard/Main.h"
 
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QMap>
 #include <QTemporaryDir>
+
+#include <sqlite3.h>
 
 #include <algorithm>
 #include <chrono>
@@ -72,7 +76,9 @@ void report(const QString& what, Figures f, double floor)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // The printed sheet needs fonts, so a GUI application, on no display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
     const int careers = argc > 1 ? std::max(3, std::atoi(argv[1])) : 20;
     const QString resources = QStringLiteral(CORVANTIS_BENCH_RESOURCES);
 
@@ -84,7 +90,20 @@ int main(int argc, char** argv)
         return 1;
     }
 
+    // The floor: one bare commit with SQLite's default settings (rollback
+    // journal, full synchronisation), which waits for the disk, on a copy
+    // of its own so the two journal modes do not meet in one file.
+    const QString floorFile = work.filePath(QStringLiteral("floor.rsd"));
+    QFile::copy(QDir(resources).filePath(QStringLiteral("chardata.rsd")), floorFile);
     const Figures commit = measure(50, [&] {
+        sqlite3* db = nullptr;
+        sqlite3_open_v2(floorFile.toUtf8().constData(), &db, SQLITE_OPEN_READWRITE, nullptr);
+        sqlite3_exec(db, "PRAGMA journal_mode = DELETE; UPDATE Characteristics SET Value = Value + 1 WHERE Attribute = 'Cash'",
+                     nullptr, nullptr, nullptr);
+        sqlite3_close(db);
+    });
+    // The store's own commit, as every operation makes it.
+    const Figures storeCommit = measure(50, [&] {
         sqlite::Connection db(chardata, sqlite::Access::ReadWrite, nullptr);
         db.exec("UPDATE Characteristics SET Value = Value + 1 WHERE Attribute = 'Cash'");
     });
@@ -108,10 +127,22 @@ int main(int argc, char** argv)
     options.quiet = true;
     options.durable = true;
     options.timeAction = [&](int page, const QString&, double ms) { byPage[page].push_back(ms); };
-    options.inspect = [&](Main&, int, std::uint64_t) {
+    std::vector<double> saveMs, openMs, printMs;
+    const QString file = work.filePath(QStringLiteral("character.vcx2"));
+    const QString sheet = work.filePath(QStringLiteral("character.pdf"));
+    const auto timed = [](std::vector<double>& into, const std::function<void()>& command) {
+        const auto start = std::chrono::steady_clock::now();
+        command();
+        into.push_back(std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count());
+    };
+    options.inspect = [&](Main& finished, int, std::uint64_t) {
         const auto now = std::chrono::steady_clock::now();
         careerMs.push_back(std::chrono::duration<double, std::milli>(now - careerStart).count());
-        careerStart = now;
+        // The three file commands on the finished character, as the menu runs them.
+        timed(saveMs, [&] { finished.action([&] { finished.file().DoSave(file); }); });
+        timed(printMs, [&] { writeFileAtomically(sheet, characterSheetPdf(finished.sheetData())); });
+        timed(openMs, [&] { finished.action([&] { finished.file().DoOpen(file); }); });
+        careerStart = std::chrono::steady_clock::now();
     };
     if (const auto error = playAuto(resources, chardata, options)) {
         std::fprintf(stderr, "corvantis-bench: %s\n", qPrintable(*error));
@@ -119,11 +150,15 @@ int main(int argc, char** argv)
     }
 
     std::printf("corvantis-bench: database in %s\n", qPrintable(work.path()));
-    report(QStringLiteral("bare SQLite commit"), commit, commit.median);
+    report(QStringLiteral("bare SQLite commit (floor)"), commit, commit.median);
+    report(QStringLiteral("store commit"), storeCommit, commit.median);
     report(QStringLiteral("ResetData"), reset, commit.median);
     report(QStringLiteral("Roll"), roll, commit.median);
     for (auto it = byPage.cbegin(); it != byPage.cend(); ++it)
         report(QStringLiteral("Continue on page %1").arg(it.key()), summarise(it.value()), commit.median);
     report(QStringLiteral("whole career"), summarise(careerMs), commit.median);
+    report(QStringLiteral("Save Character"), summarise(saveMs), commit.median);
+    report(QStringLiteral("Open Character"), summarise(openMs), commit.median);
+    report(QStringLiteral("Print (to PDF)"), summarise(printMs), commit.median);
     return 0;
 }

@@ -1,7 +1,9 @@
 // corvantis-play: plays the wizard headless from a script, or plays whole
 // characters as a random player.
-//   corvantis-play [--seed N] [--resources DIR] SCRIPT   (SCRIPT a file, or -)
-//   corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR]
+//   corvantis-play [--seed N] [--resources DIR] [--chardata FILE] SCRIPT   (SCRIPT a file, or -)
+//   corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR] [--chardata FILE]
+// --chardata works on that character database in place, every change
+// flushed as the application does, instead of on a throwaway copy.
 // Exit status: 0 the script ran to its end, 2 wrong arguments, 3 a script
 // error (line and reason on standard error, after the lines before it ran).
 #include "app/Shell.h"
@@ -14,6 +16,7 @@
 #include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -25,8 +28,8 @@ namespace {
 int usage(const char* reason)
 {
     std::fprintf(stderr,
-                 "corvantis-play: %s\nusage: corvantis-play [--seed N] [--resources DIR] SCRIPT\n"
-                 "       corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR]\n",
+                 "corvantis-play: %s\nusage: corvantis-play [--seed N] [--resources DIR] [--chardata FILE] SCRIPT\n"
+                 "       corvantis-play auto [--seed N] [--count N] [--out DIR] [--pdf] [--resources DIR] [--chardata FILE]\n",
                  reason);
     return 2;
 }
@@ -34,6 +37,7 @@ int usage(const char* reason)
 struct Arguments {
     std::optional<quint64> seed;
     QString resources;
+    QString chardata; // in place; empty works on a private copy
     QString script;
     bool batch = false;
     int count = 1;
@@ -69,7 +73,7 @@ std::optional<Arguments> parse(const QStringList& args, const char** reason)
                     return std::nullopt;
                 }
             }
-        } else if (arg == QLatin1String("--seed") || arg == QLatin1String("--resources")) {
+        } else if (arg == QLatin1String("--seed") || arg == QLatin1String("--resources") || arg == QLatin1String("--chardata")) {
             if (i + 1 >= args.size()) {
                 *reason = "an option lacks its value";
                 return std::nullopt;
@@ -82,6 +86,8 @@ std::optional<Arguments> parse(const QStringList& args, const char** reason)
                     *reason = "--seed takes a non-negative integer";
                     return std::nullopt;
                 }
+            } else if (arg == QLatin1String("--chardata")) {
+                parsed.chardata = value;
             } else {
                 parsed.resources = value;
             }
@@ -144,8 +150,12 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "corvantis-play: cannot make a temporary folder\n");
         return 2;
     }
-    QFile::copy(QDir(resources).filePath(QStringLiteral("chardata.rsd")), work.filePath(QStringLiteral("chardata.rsd")));
-    QFile(work.filePath(QStringLiteral("chardata.rsd"))).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    const bool inPlace = !args->chardata.isEmpty();
+    const QString chardata = inPlace ? QFileInfo(args->chardata).absoluteFilePath() : work.filePath(QStringLiteral("chardata.rsd"));
+    if (!inPlace) {
+        QFile::copy(QDir(resources).filePath(QStringLiteral("chardata.rsd")), chardata);
+        QFile(chardata).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
 
     if (args->batch) {
         AutoOptions options;
@@ -155,7 +165,8 @@ int main(int argc, char** argv)
         options.count = args->count;
         options.outDir = args->outDir.isEmpty() ? QDir::currentPath() : args->outDir;
         options.pdf = args->pdf;
-        if (const auto error = playAuto(resources, work.filePath(QStringLiteral("chardata.rsd")), options)) {
+        options.durable = inPlace;
+        if (const auto error = playAuto(resources, chardata, options)) {
             std::fprintf(stderr, "corvantis-play: %s\n", qPrintable(*error));
             return 3;
         }
@@ -173,8 +184,8 @@ int main(int argc, char** argv)
     PlayHost host;
     Main main(dice, host);
     main.Event_Open(resources);
-    main.store().setFile(work.filePath(QStringLiteral("chardata.rsd")));
-    main.store().setScratch(true);
+    main.store().setFile(chardata);
+    main.store().setScratch(!inPlace);
     Shell shell(main);
 
     Script script(main, shell, host, [](const QByteArray& line) {

@@ -4,6 +4,7 @@
 
 #include <sqlite3.h>
 
+#include <chrono>
 #include <utility>
 
 namespace sqlite {
@@ -13,6 +14,24 @@ namespace {
 // A second instance may hold a write lock for a moment; wait briefly for it
 // rather than failing the user's action outright.
 constexpr int BusyTimeoutMs = 500;
+// But one user action runs dozens of operations: when the lock has just
+// made one of them give up, the others fail at once instead of each waiting
+// again, so a stuck lock costs the user half a second, not half a minute.
+constexpr auto BusyMemory = std::chrono::seconds(1);
+std::chrono::steady_clock::time_point lastGaveUp;
+
+void noteFailure(sqlite3* db)
+{
+    if (db != nullptr && (sqlite3_errcode(db) == SQLITE_BUSY || sqlite3_errcode(db) == SQLITE_LOCKED))
+        lastGaveUp = std::chrono::steady_clock::now();
+}
+
+int busyTimeout()
+{
+    const bool recentlyGaveUp = lastGaveUp.time_since_epoch().count() != 0 &&
+                                std::chrono::steady_clock::now() - lastGaveUp < BusyMemory;
+    return recentlyGaveUp ? 0 : BusyTimeoutMs;
+}
 
 void bindAll(sqlite3_stmt* stmt, std::initializer_list<Value> params)
 {
@@ -54,6 +73,7 @@ bool Statement::next()
         return true;
     if (rc != SQLITE_DONE && !failed_) {
         failed_ = true;
+        noteFailure(db_);
         if (sink_)
             sink_->databaseError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
     }
@@ -93,9 +113,20 @@ Connection::Connection(const QString& path, Access access, DatabaseErrorSink* si
         db_ = nullptr;
         return;
     }
-    sqlite3_busy_timeout(db_, BusyTimeoutMs);
-    if (access == Access::Scratch)
+    sqlite3_busy_timeout(db_, busyTimeout());
+    if (access == Access::Scratch) {
         sqlite3_exec(db_, "PRAGMA synchronous = OFF; PRAGMA journal_mode = MEMORY", nullptr, nullptr, nullptr);
+    } else if (access == Access::ReadWrite) {
+        // Every operation opens, commits and closes, so the cost of a commit
+        // is the cost of a user action. In write-ahead-log mode with normal
+        // synchronisation a commit appends to the log without waiting for
+        // the disk, and the database stays consistent after any crash (a
+        // power cut may lose the last few changes, never corrupt the file).
+        // Closing does not fold the log back into the file each time; that
+        // happens in the background of a later commit, every thousand pages.
+        sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
+        sqlite3_exec(db_, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
+    }
 }
 
 Connection::~Connection()
@@ -105,6 +136,7 @@ Connection::~Connection()
 
 void Connection::report()
 {
+    noteFailure(db_);
     if (sink_ && db_)
         sink_->databaseError(sqlite3_errcode(db_), QString::fromUtf8(sqlite3_errmsg(db_)));
 }

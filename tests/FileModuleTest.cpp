@@ -233,18 +233,19 @@ TEST_F(FileModuleTest, TheSuggestedNameFollowsNameThenNavy)
 TEST_F(FileModuleTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
 {
     main.press("UPPButton");
-    for (int i = 0; i < 200; ++i)
+    for (int i = 0; i < 2000; ++i)
         main.appendLog(QString("a long log line %1 to make the file larger than the limit below").arg(i));
     const QString target = path("kept.vcx2");
     writeAll(target, "the old file");
 
     // A disk that fills up part-way through: the file size limit fails the
-    // write as a full disk would.
+    // write as a full disk would. It is set above what the database's
+    // shared-memory file needs, below the character file's size.
     std::signal(SIGXFSZ, SIG_IGN);
     rlimit saved{};
     getrlimit(RLIMIT_FSIZE, &saved);
     rlimit small = saved;
-    small.rlim_cur = 4096;
+    small.rlim_cur = 65536;
     setrlimit(RLIMIT_FSIZE, &small);
     bool saveResult = true;
     main.action([&] { saveResult = main.file().DoSave(target); });
@@ -252,7 +253,7 @@ TEST_F(FileModuleTest, AFailedSaveKeepsTheOldFileAndSaysWhy)
 
     EXPECT_FALSE(saveResult);
     EXPECT_EQ(readAll(target), "the old file");
-    ASSERT_EQ(host.messages.size(), 1);
+    ASSERT_EQ(host.messages.size(), 1) << qPrintable(host.messages.join("\n"));
     EXPECT_TRUE(host.messages[0].startsWith("Could not save \u201Ckept.vcx2\u201D in " + QDir::toNativeSeparators(dir.path()) + ": "))
         << qPrintable(host.messages[0]);
     EXPECT_TRUE(host.messages[0].endsWith("Any file of that name there is unchanged.")) << qPrintable(host.messages[0]);
