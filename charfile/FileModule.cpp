@@ -3,7 +3,6 @@
 #include "charfile/AtomicFile.h"
 #include "charfile/CharacterFields.h"
 #include "charfile/CharacterFile.h"
-#include "engine/Module1.h"
 #include "store/CharacterStore.h"
 
 #include <QDate>
@@ -24,9 +23,9 @@ QString quoted(const QString& text)
 
 } // namespace
 
-FileModule::FileModule(CharacterStore& store, Module1& engine, CharacterFields& fields)
+FileModule::FileModule(CharacterStore& store, CharacterFields& fields)
     : today([] { return QLocale::system().toString(QDate::currentDate(), QLocale::ShortFormat); }),
-      store_(store), engine_(engine), fields_(fields)
+      store_(store), fields_(fields)
 {
 }
 
@@ -172,9 +171,12 @@ void FileModule::apply(const CharacterRecord& r)
     };
     repeat(r.assignments, [this](const QString& name) { store_.AddSA(name); });
     repeat(r.awards, [this](const QString& name) { store_.AddDecoration(name); });
-    repeat(r.skills, [this](const QString& name) { engine_.AddSkill(name); });
-    repeat(r.possessions, [this](const QString& name) { engine_.AddBenefit(name); });
+    // The engine's additions would also log the skill limit notice and the
+    // second "Rovanteers' Aid"; the file's log replaces those lines at once,
+    // so the store's own additions do the same work with half the queries.
+    repeat(r.skills, [this](const QString& name) { store_.AddSkill(name); });
+    repeat(r.possessions, [this](const QString& name) { store_.AddBenefit(name); });
 
-    // The file's log replaces whatever the additions logged.
+    // The file's log replaces the whole log.
     fields_.setLogText(r.log);
 }

@@ -11,11 +11,10 @@
 
 class CharacterFields;
 class CharacterStore;
-class Module1;
 
 class FileModule {
 public:
-    FileModule(CharacterStore& store, Module1& engine, CharacterFields& fields);
+    FileModule(CharacterStore& store, CharacterFields& fields);
 
     // Of the file the character on screen was opened from; empty otherwise.
     QString creation_date;
@@ -43,6 +42,5 @@ private:
     void apply(const CharacterRecord& record);
 
     CharacterStore& store_;
-    Module1& engine_;
     CharacterFields& fields_;
 };

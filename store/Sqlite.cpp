@@ -47,6 +47,16 @@ void bindAll(sqlite3_stmt* stmt, std::initializer_list<Value> params)
     }
 }
 
+// Called after each commit with the pages in the log. A checkpoint that
+// another instance keeps from finishing is simply tried again next time.
+constexpr int FoldBackPages = 32;
+int foldLogBack(void*, sqlite3* db, const char* name, int pages)
+{
+    if (pages >= FoldBackPages)
+        sqlite3_wal_checkpoint_v2(db, name, SQLITE_CHECKPOINT_TRUNCATE, nullptr, nullptr);
+    return SQLITE_OK;
+}
+
 } // namespace
 
 Statement::Statement(sqlite3* db, sqlite3_stmt* stmt, DatabaseErrorSink* sink)
@@ -122,10 +132,12 @@ Connection::Connection(const QString& path, Access access, DatabaseErrorSink* si
         // synchronisation a commit appends to the log without waiting for
         // the disk, and the database stays consistent after any crash (a
         // power cut may lose the last few changes, never corrupt the file).
-        // Closing does not fold the log back into the file each time; that
-        // happens in the background of a later commit, every thousand pages.
+        // Closing does not fold the log back into the file each time;
+        // instead the log is folded back and emptied once it holds a few
+        // dozen pages, because every opening of the file reads the whole log.
         sqlite3_db_config(db_, SQLITE_DBCONFIG_NO_CKPT_ON_CLOSE, 1, nullptr);
         sqlite3_exec(db_, "PRAGMA journal_mode = WAL; PRAGMA synchronous = NORMAL", nullptr, nullptr, nullptr);
+        sqlite3_wal_hook(db_, &foldLogBack, nullptr);
     }
 }
 

@@ -36,7 +36,7 @@ const char* const ContinueButtons[Form::PageCount] = {
 
 Main::Main(Dice& dice, Host& host)
     : dice_(dice), host_(host), store_(this), rules_(this), engine_(store_, rules_, dice_, *this),
-      file_(store_, engine_, *this)
+      file_(store_, *this)
 {
     pressHandlers_.insert(QStringLiteral("UPPButton"), [this] { UPPButton_Action(); });
     registerEnlistment();
