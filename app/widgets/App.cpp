@@ -5,6 +5,7 @@
 #include "app/widgets/LogWindow.h"
 #include "app/widgets/MenuBar1.h"
 #include "app/widgets/SkillBrowser.h"
+#include "store/CharacterDatabaseLocation.h"
 #include "store/ResourceFolder.h"
 #include "wizard/Main.h"
 #include "wizard/widgets/MainWindow.h"
@@ -28,12 +29,12 @@
 #include <functional>
 #include <utility>
 
-App::App(int& argc, char** argv) : QApplication(argc, argv)
+App::App(int& argc, char** argv, const QString& resourceFolder) : QApplication(argc, argv)
 {
     setApplicationName(QStringLiteral("Corvantis"));
     setApplicationVersion(QStringLiteral("%1.%2").arg(CORVANTIS_VERSION_MAJOR).arg(CORVANTIS_VERSION_MINOR));
     setFont(applicationFont());
-    resources_ = GetResourceFolder(applicationFilePath());
+    resources_ = resourceFolder.isEmpty() ? GetResourceFolder(applicationFilePath()) : resourceFolder;
 }
 
 App::~App()
@@ -45,6 +46,13 @@ void App::start()
 {
     window_ = std::make_unique<MainWindow>(dice_);
     window_->main().Event_Open(resources_);
+    // An installed bundle is read-only to its user, so the character then
+    // lives in a copy in the user's data folder.
+    const CharacterDatabaseLocation characters =
+        characterDatabasePath(resources_, QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    if (!characters.problem.isEmpty())
+        qWarning("corvantis: %s", qPrintable(characters.problem));
+    window_->main().store().setFile(characters.path);
     shell_ = std::make_unique<Shell>(window_->main(), this);
     buildMenuBar();
     window_->show();

@@ -22,7 +22,9 @@ class SkillBrowser;
 class App : public QApplication, public ShellView {
     Q_OBJECT
 public:
-    App(int& argc, char** argv);
+    // The resource folder is the bundle's, found from the executable, unless
+    // a tool that lives outside the bundle names one.
+    App(int& argc, char** argv, const QString& resourceFolder = QString());
     ~App() override;
 
     // Builds the menus and the main window and shows it.

@@ -28,3 +28,8 @@ const std::vector<LayoutRow>& pageLayout(int page);
 // The type of a control where it differs from the window's own.
 enum class FontStyle { Normal, Bold, Italic, NarrowBold };
 FontStyle fontStyleOf(const QString& name);
+
+// Where a caption sits across its box, where it differs from its kind's
+// own (a label reads from the left).
+enum class TextAlignment { Natural, Right, Centre };
+TextAlignment textAlignmentOf(const QString& name);

@@ -22,6 +22,8 @@
 #include <QShortcut>
 #include <QStackedWidget>
 
+#include <algorithm>
+
 namespace {
 
 // The page panel's place in the window; page controls are laid out in
@@ -101,6 +103,8 @@ MainWindow::MainWindow(Dice& dice)
         }
     }
 
+    centreLabelsOnFields(form);
+
     connect(&form, &Form::controlChanged, this, [this](const Control& control) { mirror(control); });
     connect(&form, &Form::pageChanged, pages_, &QStackedWidget::setCurrentIndex);
     // The navy emblem of the final page, loaded the first time it is shown.
@@ -139,6 +143,19 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
             label->setWordWrap(true);
         } else {
             label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        }
+        const Qt::Alignment vertical = label->alignment() & Qt::AlignVertical_Mask;
+        switch (textAlignmentOf(control.name())) {
+        case TextAlignment::Natural:
+            break;
+        case TextAlignment::Right:
+            label->setAlignment(Qt::AlignRight | vertical);
+            if (vertical == Qt::AlignVCenter)
+                label->setIndent(3); // a caption keeps clear of the field it names
+            break;
+        case TextAlignment::Centre:
+            label->setAlignment(Qt::AlignHCenter | vertical);
+            break;
         }
         widget = label;
         break;
@@ -215,6 +232,10 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
         font.setPixelSize(10);
         font.setBold(true);
         widget->setFont(font);
+        // Buttons set side by side: a caption keeps close to its own
+        // indicator and clear of the next button's.
+        if (qobject_cast<QRadioButton*>(widget))
+            widget->setStyleSheet(QStringLiteral("QRadioButton { spacing: 2px; }"));
         break;
     }
     }
@@ -229,6 +250,31 @@ QWidget* MainWindow::makeWidget(Control& control, QWidget* parent, QPoint origin
     connectWidget(control, widget);
     mirror(control);
     return widget;
+}
+
+void MainWindow::centreLabelsOnFields(const Form& form)
+{
+    // A label comes just before the field it names. Where the layout sets
+    // the field's box a little lower (or higher) than the label's, the
+    // label's text moves within its box onto the field's middle, so that
+    // both read on one line.
+    const auto& controls = form.controls();
+    for (size_t i = 0; i + 1 < controls.size(); ++i) {
+        const Control& label = *controls[i];
+        const Control& field = *controls[i + 1];
+        const bool isField = field.kind() == ControlKind::Field || field.kind() == ControlKind::EditField ||
+                             field.kind() == ControlKind::PopupMenu;
+        if (label.kind() != ControlKind::Label || label.geometry().height() > 24 || !isField ||
+            label.page() != field.page())
+            continue;
+        const QRect& a = label.geometry();
+        const QRect& b = field.geometry();
+        // Twice the distance between the middles: the margin that moves the
+        // middle of the label's text by that distance.
+        const int shift = (2 * b.top() + b.height()) - (2 * a.top() + a.height());
+        if (QWidget* widget = widgets_.value(&label); widget != nullptr && shift != 0)
+            widget->setContentsMargins(0, std::max(0, shift), 0, std::max(0, -shift));
+    }
 }
 
 void MainWindow::connectWidget(Control& control, QWidget* widget)

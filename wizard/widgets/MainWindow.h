@@ -12,6 +12,7 @@
 
 class Control;
 class Dice;
+class Form;
 class Main;
 class QStackedWidget;
 
@@ -37,6 +38,7 @@ protected:
 
 private:
     QWidget* makeWidget(Control& control, QWidget* parent, QPoint origin);
+    void centreLabelsOnFields(const Form& form);
     void connectWidget(Control& control, QWidget* widget);
     void mirror(const Control& control);
     void pressDefault();
