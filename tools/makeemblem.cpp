@@ -1,7 +1,10 @@
 // Draws the navy emblem: a gold sunburst on a dark blue disc with a soft drop
-// shadow, on white. Usage: makeemblem OUT.jpg [SIZE]
+// shadow. Usage: makeemblem OUT [SIZE]; the extension of OUT picks the format.
+// A JPEG (the about box's emblem) is on white; a PNG (the application icon,
+// shown on any desktop background) is on a transparent ground.
 // Drawn from code so that the picture is ours and reviewable.
 #include <QColor>
+#include <QFileInfo>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -71,16 +74,19 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "makeemblem: size must be 16 to 1024\n");
         return 2;
     }
+    const QString out = QString::fromLocal8Bit(argv[1]);
+    const bool png = QFileInfo(out).suffix().compare(QLatin1String("png"), Qt::CaseInsensitive) == 0;
     // Supersample, then scale down, for smooth edges at small sizes.
-    QImage big(size * 4, size * 4, QImage::Format_ARGB32);
-    big.fill(Qt::white);
+    QImage big(size * 4, size * 4, QImage::Format_ARGB32_Premultiplied);
+    big.fill(png ? Qt::transparent : Qt::white);
     {
         QPainter p(&big);
         p.setRenderHint(QPainter::Antialiasing);
         drawEmblem(p, size * 4.0);
     }
     const QImage image = big.scaled(size, size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    if (!image.save(QString::fromLocal8Bit(argv[1]), nullptr, 92)) {
+    // The quality is JPEG's; a PNG takes the default compression.
+    if (!image.save(out, nullptr, png ? -1 : 92)) {
         std::fprintf(stderr, "makeemblem: cannot write %s\n", argv[1]);
         return 1;
     }
