@@ -115,8 +115,7 @@ private:
 void writeWorld(Writer& w, const char* type, const QString& uwp)
 {
     w.empty("world");
-    for (const char* blank : {"name"})
-        w.attribute(blank, QString());
+    w.attribute("name", QString());
     w.attribute("type", QLatin1String(type));
     for (const char* blank : {"sector", "subsector", "hex_number"})
         w.attribute(blank, QString());

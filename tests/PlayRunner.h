@@ -19,10 +19,14 @@ struct PlayRun {
     QString err;
 };
 
-inline PlayRun play(const QStringList& args, const QByteArray& input = {})
+// With a launcher (a program and its arguments), the driver runs under it.
+inline PlayRun play(const QStringList& args, const QByteArray& input = {}, const QStringList& launcher = {})
 {
     QProcess process;
-    process.start(QStringLiteral(CORVANTIS_TEST_PLAY), args);
+    if (launcher.isEmpty())
+        process.start(QStringLiteral(CORVANTIS_TEST_PLAY), args);
+    else
+        process.start(launcher.front(), launcher.mid(1) + QStringList{QStringLiteral(CORVANTIS_TEST_PLAY)} + args);
     process.write(input);
     process.closeWriteChannel();
     EXPECT_TRUE(process.waitForFinished(60000));

@@ -39,13 +39,7 @@ void Main::setLogText(const QString& text)
     // The file keeps no styling; the yearly headings are bold on screen, so
     // they are made bold again.
     static const QRegularExpression heading(QStringLiteral("^Term \\d+ Assignment \\d+$"));
-    log_.setText(text);
-    QSet<int> bold;
-    for (int i = 0; i < log_.lines().size(); ++i)
-        if (heading.match(log_.lines()[i]).hasMatch())
-            bold.insert(i);
-    if (!bold.isEmpty())
-        log_.setText(text, bold);
+    log_.setText(text, [](const QString& line) { return heading.match(line).hasMatch(); });
 }
 
 void Main::resetToFinalPage()

@@ -31,13 +31,17 @@ QString LogModel::text() const
     return text;
 }
 
-void LogModel::setText(const QString& text, const QSet<int>& bold)
+void LogModel::setText(const QString& text, const std::function<bool(const QString&)>& isBold)
 {
     QString normalised = text;
     normalised.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     lines_ = normalised.split(QLatin1Char('\n'));
     if (!lines_.isEmpty() && lines_.last().isEmpty())
         lines_.removeLast();
-    bold_ = bold;
+    bold_.clear();
+    if (isBold)
+        for (int i = 0; i < lines_.size(); ++i)
+            if (isBold(lines_[i]))
+                bold_.insert(i);
     Q_EMIT replaced();
 }

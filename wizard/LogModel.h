@@ -6,6 +6,8 @@
 #include <QSet>
 #include <QStringList>
 
+#include <functional>
+
 class LogModel : public QObject {
     Q_OBJECT
 public:
@@ -18,9 +20,9 @@ public:
     void clear();
     // The whole text, each line followed by a line break.
     QString text() const;
-    // Replaces the whole log by a text (a character file's); no line is bold
-    // unless listed.
-    void setText(const QString& text, const QSet<int>& bold = {});
+    // Replaces the whole log by a text (a character file's); a line is bold
+    // when isBold says so.
+    void setText(const QString& text, const std::function<bool(const QString&)>& isBold = {});
 
 Q_SIGNALS:
     // The first line or reset: the log window comes into being.
